@@ -1,0 +1,51 @@
+#pragma once
+// The INI reader family. TCustomIniFile derives the integer and boolean readers from ReadString;
+// TIniFile reads through the platform's private-profile function (one call per read, no copy of the
+// file is kept); TRxIniFile adds colours and fonts.
+
+#include <cstdint>
+#include <string>
+
+#include "settings/color.h"
+
+class TFont;
+
+class TCustomIniFile {
+public:
+    explicit TCustomIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
+    virtual ~TCustomIniFile() = default;
+    TCustomIniFile(const TCustomIniFile&) = delete;
+    TCustomIniFile& operator=(const TCustomIniFile&) = delete;
+
+    const std::string& FileName() const { return fileName_; }
+
+    // The value of the key, at most 2047 characters; `fallback` when the file, section or key is absent.
+    virtual std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) = 0;
+    virtual int32_t ReadInteger(const std::string& section, const std::string& key, int32_t fallback);
+    virtual bool ReadBool(const std::string& section, const std::string& key, bool fallback);
+
+private:
+    std::string fileName_;
+};
+
+class TIniFile : public TCustomIniFile {
+public:
+    using TCustomIniFile::TCustomIniFile;
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) override;
+};
+
+class TRxIniFile : public TIniFile {
+public:
+    explicit TRxIniFile(std::string fileName) : TIniFile(std::move(fileName)) {}
+
+    const std::string& GetItemName() const { return itemName_; }
+    void SetItemName(std::string name) { itemName_ = std::move(name); }
+
+    // A colour value or identifier; `fallback` when absent or malformed.
+    TColor ReadColor(const std::string& section, const std::string& key, TColor fallback);
+    // Applies the font text of the key to `font` in place (fields up to the first bad one); returns `font`.
+    TFont& ReadFont(const std::string& section, const std::string& key, TFont& font);
+
+private:
+    std::string itemName_ = "Item";
+};
