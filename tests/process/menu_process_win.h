@@ -1,0 +1,58 @@
+#pragma once
+// Runs the menu program as a separate process and observes it from outside, as a user would see
+// it: its top-level windows, their classes, texts, styles and rectangles, its error boxes, its
+// pixels on the screen, and its exit code.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct WindowInfo {
+    HWND handle = nullptr;
+    std::string className;
+    std::string text;
+    LONG style = 0;
+    RECT windowRect{};
+    RECT clientRect{};
+    POINT clientOrigin{};  // the client area's top-left corner in screen coordinates
+    bool visible = false;
+};
+
+class MenuProcess {
+public:
+    // Starts `exe` with `commandLine` in `folder` (the current folder of the new process).
+    MenuProcess(const std::string& exe, const std::string& folder, const std::string& commandLine = "");
+    ~MenuProcess();  // ends the process if it still runs
+    MenuProcess(const MenuProcess&) = delete;
+    MenuProcess& operator=(const MenuProcess&) = delete;
+
+    DWORD Id() const { return info_.dwProcessId; }
+
+    // Every top-level window of the process, visible or not.
+    std::vector<WindowInfo> Windows() const;
+    // Waits until a visible top-level window of the given class exists; null on time-out.
+    HWND WaitForWindow(const std::string& className, DWORD timeoutMs = 20000) const;
+    // Waits for the menu window: a visible top-level window that is neither the application window
+    // nor a dialog box.
+    HWND WaitForMenuWindow(DWORD timeoutMs = 20000) const;
+    // Waits until the process ends; its exit code, or STILL_ACTIVE on time-out.
+    DWORD WaitForExit(DWORD timeoutMs = 20000) const;
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+WindowInfo Describe(HWND window);
+
+// The system message box's text and caption, read from the dialog window.
+struct BoxText {
+    std::string caption;
+    std::string text;
+};
+BoxText ReadMessageBox(HWND box);
+// Presses the box's default button.
+void DismissMessageBox(HWND box);
+
+// The colour (0x00RRGGBB) that the screen shows at a point, read back from the screen.
+COLORREF ScreenPixel(POINT point);
