@@ -1,0 +1,47 @@
+#include "shell/memorystream.h"
+
+#include <algorithm>
+#include <cstring>
+
+size_t TMemoryStream::Read(void* buffer, size_t count) {
+    if (position_ >= bytes_.size())
+        return 0;
+    const size_t got = std::min(count, bytes_.size() - position_);
+    std::memcpy(buffer, bytes_.data() + position_, got);
+    position_ += got;
+    return got;
+}
+
+int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
+    int64_t base = 0;
+    if (origin == TSeekOrigin::soCurrent)
+        base = static_cast<int64_t>(position_);
+    if (origin == TSeekOrigin::soEnd)
+        base = static_cast<int64_t>(bytes_.size());
+    // A position before the start is clamped to it; one past the end reads nothing.
+    const int64_t target = offset < 0 && -offset > base ? 0 : base + offset;
+    position_ = static_cast<size_t>(target);
+    return target;
+}
+
+void TMemoryStream::Write(const void* buffer, size_t count) {
+    if (count == 0)
+        return;
+    if (bytes_.size() < position_ + count)
+        bytes_.resize(position_ + count);
+    std::memcpy(bytes_.data() + position_, buffer, count);
+    position_ += count;
+}
+
+void TMemoryStream::AppendRest(TStream& source) {
+    const int64_t rest = source.Size() - source.Position();
+    if (rest > 0)
+        bytes_.reserve(bytes_.size() + static_cast<size_t>(rest));
+    uint8_t chunk[65536];
+    for (;;) {
+        const size_t got = source.Read(chunk, sizeof chunk);
+        if (got == 0)
+            break;
+        bytes_.insert(bytes_.end(), chunk, chunk + got);
+    }
+}
