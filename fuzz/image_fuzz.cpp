@@ -1,0 +1,79 @@
+// Fuzzes the reading of bitmap and icon files: header checks, colour tables, the pixel range to
+// read, the icon image choice and the colour/mask layout. Besides the sanitizers, it checks that
+// every range handed on for reading lies inside the input.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "shell/bmpformat.h"
+#include "shell/exceptions.h"
+#include "shell/icoformat.h"
+#include "shell/memorystream.h"
+
+namespace {
+
+#define CHECK(condition)      \
+    do {                      \
+        if (!(condition))     \
+            __builtin_trap(); \
+    } while (0)
+
+void FuzzBitmap(const std::vector<uint8_t>& bytes) {
+    if (bytes.empty())
+        return;  // the bitmap class empties itself without reading
+    TMemoryStream stream(bytes);
+    try {
+        TBitmapLayout layout = ReadBitmapLayout(stream);
+        TStream& source = PixelSource(layout, stream);
+        const int64_t sourceSize = source.Size();
+        CHECK(layout.pixelPosition >= 0 && layout.pixelPosition <= sourceSize);
+        CHECK(layout.pixelBytes <= static_cast<uint64_t>(sourceSize - layout.pixelPosition));
+        CHECK(source.Position() == layout.pixelPosition);
+        if (!layout.compressed)
+            CHECK(layout.pixelBytes <= layout.capacity);
+        if (layout.compressed)
+            CHECK(layout.header.sizeImage == layout.pixelBytes);
+        // Header, masks and colour table as the system reads them lie inside info.
+        CHECK(layout.colorCount <= kMaxBitmapColors);
+        CHECK(layout.header.size <= layout.colorTableOffset);
+        CHECK(layout.colorTableOffset + uint64_t{layout.colorCount} * 4 == layout.info.size());
+        CHECK(layout.header.clrUsed == layout.colorCount);
+    } catch (const Exception&) {
+    }
+}
+
+void FuzzIcon(const std::vector<uint8_t>& bytes) {
+    TMemoryStream stream(bytes);
+    try {
+        // Type 0 stands for the system's default icon: nothing of the file is decoded.
+        if (ReadIconHeader(stream).type == 0)
+            return;
+        const std::vector<TIconEntry> entries = ReadIconDirectory(stream);
+        CHECK(!entries.empty());
+        for (const TIconEntry& entry : entries)
+            CHECK(uint64_t{entry.dataOffset} + entry.dataSize <= bytes.size());
+        size_t chosen = 0;
+        for (int32_t screen : {2, 16, 256, kManyColors}) {
+            for (int target : {16, 32, 48}) {
+                chosen = ChooseIconImage(entries, target, target, screen);
+                CHECK(chosen < entries.size());
+            }
+        }
+        const TIconImage image = ReadIconImage(bytes, entries[chosen]);
+        CHECK(image.colorInfo.size() >= 40 + 12 + 256 * 4);
+        CHECK(image.maskInfo.size() >= 48);
+        CHECK(image.colorPixels + image.colorBytes <= image.data.size());
+        CHECK(image.maskPixels + image.maskBytes <= image.data.size());
+        CHECK(image.maskPixels == image.colorPixels + image.colorBytes);
+    } catch (const Exception&) {
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::vector<uint8_t> bytes(data, data + size);
+    FuzzBitmap(bytes);
+    FuzzIcon(bytes);
+    return 0;
+}
