@@ -69,7 +69,7 @@ struct TIconImage {
 };
 
 // Most bytes of colour or mask pixels an icon image may have; more raise EOutOfResources "Out of system resources".
-constexpr uint64_t kMaxIconImageBytes = 64ull << 20;
+constexpr uint64_t kMaxIconImageBytes = 16ull << 20;
 
 // Lays out the entry's image from the whole file's bytes.
 TIconImage ReadIconImage(const std::vector<uint8_t>& file, const TIconEntry& entry);
