@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 size_t TMemoryStream::Read(void* buffer, size_t count) {
     if (position_ >= bytes_.size())
@@ -18,9 +19,15 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
         base = static_cast<int64_t>(position_);
     if (origin == TSeekOrigin::soEnd)
         base = static_cast<int64_t>(bytes_.size());
-    // A position before the start is clamped to it; one past the end reads nothing.
-    const int64_t target = offset < 0 && -offset > base ? 0 : base + offset;
-    position_ = static_cast<size_t>(target);
+    // A position before the start is clamped to it, one past the largest to that; a position
+    // past the end reads nothing.
+    int64_t target;
+    if (offset < 0)
+        target = offset < -base ? 0 : base + offset;
+    else
+        target =
+            offset > std::numeric_limits<int64_t>::max() - base ? std::numeric_limits<int64_t>::max() : base + offset;
+    position_ = static_cast<uint64_t>(target);
     return target;
 }
 

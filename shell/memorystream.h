@@ -14,7 +14,8 @@ class TMemoryStream : public TStream {
     size_t Read(void* buffer, size_t count) override;
     int64_t Seek(int64_t offset, TSeekOrigin origin) override;
 
-    // Writes count bytes at the position, growing the stream as needed.
+    // Writes count bytes at the position, growing the stream as needed (the position must be
+    // addressable in memory).
     void Write(const void* buffer, size_t count);
     // Appends everything from the source's position to its end, leaving this stream's position alone.
     void AppendRest(TStream& source);
@@ -24,5 +25,5 @@ class TMemoryStream : public TStream {
 
   private:
     std::vector<uint8_t> bytes_;
-    size_t position_ = 0;
+    uint64_t position_ = 0;
 };

@@ -41,6 +41,11 @@ TEST(MemoryStream, SeekFromEachOrigin) {
     stream.SetPosition(9);
     uint8_t byte;
     EXPECT_EQ(stream.Read(&byte, 1), 0u);
+    // Far-away positions neither wrap nor overflow.
+    EXPECT_EQ(stream.Seek(INT64_MAX, TSeekOrigin::soEnd), INT64_MAX);
+    EXPECT_EQ(stream.Read(&byte, 1), 0u);
+    EXPECT_EQ(stream.Seek(INT64_MIN, TSeekOrigin::soCurrent), 0);
+    EXPECT_EQ(stream.Read(&byte, 1), 1u);
 }
 
 TEST(MemoryStream, WriteGrowsAndAppendRestCopiesTheSourcesTail) {
