@@ -7,8 +7,9 @@
 size_t TMemoryStream::Read(void* buffer, size_t count) {
     if (position_ >= bytes_.size())
         return 0;
-    const size_t got = std::min(count, bytes_.size() - position_);
-    std::memcpy(buffer, bytes_.data() + position_, got);
+    const size_t at = static_cast<size_t>(position_);
+    const size_t got = std::min(count, bytes_.size() - at);
+    std::memcpy(buffer, bytes_.data() + at, got);
     position_ += got;
     return got;
 }
@@ -34,9 +35,10 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
 void TMemoryStream::Write(const void* buffer, size_t count) {
     if (count == 0)
         return;
-    if (bytes_.size() < position_ + count)
-        bytes_.resize(position_ + count);
-    std::memcpy(bytes_.data() + position_, buffer, count);
+    const size_t at = static_cast<size_t>(position_);
+    if (bytes_.size() < at + count)
+        bytes_.resize(at + count);
+    std::memcpy(bytes_.data() + at, buffer, count);
     position_ += count;
 }
 
