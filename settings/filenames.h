@@ -19,3 +19,7 @@ std::string FullPathName(const std::string& name);
 bool FilePresent(const std::string& name);
 // The value in decimal ("%d").
 std::string DecimalText(int32_t n);
+
+// The name as the host's file system takes it: unchanged on Windows; elsewhere every backslash
+// (never the second byte of a double-byte character) becomes "/".
+std::string HostPath(std::string_view name);

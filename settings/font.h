@@ -17,6 +17,7 @@ enum TFontPitch : uint8_t { fpDefault = 0, fpVariable = 1, fpFixed = 2 };
 using TFontCharset = uint8_t;
 
 struct TFontData;  // the pooled record (see settings/fontpool.h)
+struct TFontKey;
 
 class TFont {
 public:
@@ -41,8 +42,11 @@ public:
     void SetColor(TColor color);
     int PixelsPerInch() const { return pixelsPerInch_; }
 
-    // Takes the source's data record and colour (and its Size when the pixels per inch differ).
+    // Takes the source's data record and colour (and its Size when the pixels per inch differ);
+    // signals one change when anything changed.
     void Assign(const TFont& source);
+    // The resolution that Size is measured against (the screen's when the font is made).
+    void SetPixelsPerInch(int pixelsPerInch) { pixelsPerInch_ = pixelsPerInch; }
 
     std::function<void(TFont&)> OnChange;
     void Changed();  // calls OnChange, if set
@@ -50,7 +54,7 @@ public:
     const TFontData& Data() const { return *data_; }
 
 private:
-    void MoveTo(const TFontData& wanted);  // switches to the pooled record with these data
+    void MoveTo(const TFontKey& wanted);  // switches to the pooled record with these data; signals a new one
 
     const TFontData* data_;
     TColor color_;

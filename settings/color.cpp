@@ -1,0 +1,83 @@
+#include "settings/color.h"
+
+#include <array>
+
+#include "settings/inttext.h"
+#include "shell/strings.h"
+
+namespace {
+
+struct ColorName {
+    TColor value;
+    const char* name;
+};
+
+constexpr std::array<ColorName, 42> kColorNames{{
+    {clBlack, "clBlack"},
+    {clMaroon, "clMaroon"},
+    {clGreen, "clGreen"},
+    {clOlive, "clOlive"},
+    {clNavy, "clNavy"},
+    {clPurple, "clPurple"},
+    {clTeal, "clTeal"},
+    {clGray, "clGray"},
+    {clSilver, "clSilver"},
+    {clRed, "clRed"},
+    {clLime, "clLime"},
+    {clYellow, "clYellow"},
+    {clBlue, "clBlue"},
+    {clFuchsia, "clFuchsia"},
+    {clAqua, "clAqua"},
+    {clWhite, "clWhite"},
+    {clScrollBar, "clScrollBar"},
+    {clBackground, "clBackground"},
+    {clActiveCaption, "clActiveCaption"},
+    {clInactiveCaption, "clInactiveCaption"},
+    {clMenu, "clMenu"},
+    {clWindow, "clWindow"},
+    {clWindowFrame, "clWindowFrame"},
+    {clMenuText, "clMenuText"},
+    {clWindowText, "clWindowText"},
+    {clCaptionText, "clCaptionText"},
+    {clActiveBorder, "clActiveBorder"},
+    {clInactiveBorder, "clInactiveBorder"},
+    {clAppWorkSpace, "clAppWorkSpace"},
+    {clHighlight, "clHighlight"},
+    {clHighlightText, "clHighlightText"},
+    {clBtnFace, "clBtnFace"},
+    {clBtnShadow, "clBtnShadow"},
+    {clGrayText, "clGrayText"},
+    {clBtnText, "clBtnText"},
+    {clInactiveCaptionText, "clInactiveCaptionText"},
+    {clBtnHighlight, "clBtnHighlight"},
+    {cl3DDkShadow, "cl3DDkShadow"},
+    {cl3DLight, "cl3DLight"},
+    {clInfoText, "clInfoText"},
+    {clInfoBk, "clInfoBk"},
+    {clNone, "clNone"},
+}};
+
+char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool SameIdentifier(std::string_view text, std::string_view name) {
+    if (text.size() != name.size()) return false;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (AsciiUpper(text[i]) != AsciiUpper(name[i])) return false;
+    return true;
+}
+
+}  // namespace
+
+std::string ColorToText(TColor color) {
+    for (const auto& entry : kColorNames)
+        if (entry.value == color) return entry.name;
+    return FormatText("$%08X", static_cast<unsigned>(static_cast<uint32_t>(color)));
+}
+
+TColor TextToColor(std::string_view text) {
+    for (const auto& entry : kColorNames)
+        if (SameIdentifier(text, entry.name)) return entry.value;
+    return TextToInt(text);
+}

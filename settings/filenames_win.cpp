@@ -1,0 +1,29 @@
+#include <windows.h>
+
+#include "settings/filenames.h"
+#include "shell/handles_win.h"
+
+std::string ProgramFileName() {
+    char buffer[261];
+    const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+    return std::string(buffer, length < sizeof buffer ? length : 0);
+}
+
+std::string FullPathName(const std::string& name) {
+    char buffer[260];
+    const DWORD length = GetFullPathNameA(name.c_str(), sizeof buffer, buffer, nullptr);
+    // A result that does not fit reports the size it would need: that is a failure here.
+    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+}
+
+bool FilePresent(const std::string& name) {
+    WIN32_FIND_DATAA found;
+    {
+        UniqueFind search(FindFirstFileA(name.c_str(), &found));
+        if (!search) return false;
+    }
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+    FILETIME local;
+    WORD dosDate, dosTime;
+    return FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) && FileTimeToDosDateTime(&local, &dosDate, &dosTime);
+}

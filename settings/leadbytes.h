@@ -1,0 +1,21 @@
+#pragma once
+// Lead bytes of the system code page's double-byte characters. The path routines step over a
+// lead byte and the byte after it as one character, so the second byte of such a character is
+// never taken for a backslash or a colon.
+
+#include <array>
+
+// True when `byte` starts a double-byte character in the system code page (always false on a
+// system without double-byte support).
+bool IsLeadByte(unsigned char byte);
+
+// One flag per byte value.
+using LeadByteTable = std::array<bool, 256>;
+
+// The lead bytes of Shift-JIS (code page 932): $81..$9F and $E0..$FC.
+LeadByteTable ShiftJisLeadBytes();
+
+// Other hosts have no system code page: their table starts empty (every byte a character of its
+// own) and can be replaced, for example by a test that reads Shift-JIS names. On Windows the
+// platform's own code-page information is used and this has no effect.
+void SetLeadBytes(const LeadByteTable& table);

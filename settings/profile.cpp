@@ -1,0 +1,155 @@
+#include "settings/profile.h"
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+
+
+namespace {
+
+// The characters the platform function trims around lines, names and values.
+bool IsProfileBlank(unsigned char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r') || c == 0x1A;
+}
+
+std::string_view TrimStart(std::string_view text) {
+    while (!text.empty() && IsProfileBlank(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+    return text;
+}
+
+std::string_view TrimEnd(std::string_view text) {
+    while (!text.empty() && IsProfileBlank(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    return text;
+}
+
+// Names and values are C strings once read: they end at a zero byte.
+std::string_view UpToZero(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
+char FoldCase(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool SameName(std::string_view stored, std::string_view wanted) {
+    stored = UpToZero(stored);
+    if (stored.size() != wanted.size()) return false;
+    for (size_t i = 0; i < stored.size(); ++i)
+        if (FoldCase(stored[i]) != FoldCase(wanted[i])) return false;
+    return true;
+}
+
+// The next line from `rest`: up to and including the next CR or LF.
+std::string_view NextLine(std::string_view& rest) {
+    size_t end = rest.find_first_of("\r\n");
+    end = end == std::string_view::npos ? rest.size() : end + 1;
+    const std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(end);
+    return line;
+}
+
+// The section name of a "[name]" line (up to the last "]", blanks removed), or nothing for any
+// other line.
+std::optional<std::string_view> SectionName(std::string_view line) {
+    if (line.empty() || line.front() != '[') return std::nullopt;
+    const size_t close = line.rfind(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    return TrimEnd(TrimStart(line.substr(1, close - 1)));
+}
+
+// One character code as an 8-bit character: ASCII and the Latin-1 letters keep their code (the
+// Western code page agrees there), anything else becomes "?".
+char NarrowCharacter(uint32_t code) {
+    return code < 0x80 || (code >= 0xA0 && code <= 0xFF) ? static_cast<char>(code) : '?';
+}
+
+std::string NarrowUtf16(std::string_view bytes, bool bigEndian) {
+    std::string text;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
+        text += NarrowCharacter(bigEndian ? (first << 8 | second) : (second << 8 | first));
+    }
+    return text;
+}
+
+std::string NarrowUtf8(std::string_view bytes) {
+    std::string text;
+    for (size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        size_t used = 1;
+        while (used < length && i + used < bytes.size() && (static_cast<unsigned char>(bytes[i + used]) & 0xC0) == 0x80)
+            code = code << 6 | (static_cast<unsigned char>(bytes[i + used++]) & 0x3F);
+        text += used == length && !(length == 1 && lead >= 0x80) ? NarrowCharacter(code) : '?';
+        i += used;
+    }
+    return text;
+}
+
+// The file's text in 8-bit characters: a file that starts with a byte-order mark is UTF-8 or
+// UTF-16 and is narrowed; any other file is taken as it is.
+std::string_view ProfileBody(std::string_view bytes, std::string& decoded) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return decoded = NarrowUtf8(bytes.substr(3));
+    if (bytes.substr(0, 2) == "\xFF\xFE") return decoded = NarrowUtf16(bytes.substr(2), false);
+    if (bytes.substr(0, 2) == "\xFE\xFF") return decoded = NarrowUtf16(bytes.substr(2), true);
+    return bytes;
+}
+
+}  // namespace
+
+std::optional<std::string> ProfileLookup(std::string_view text, std::string_view section, std::string_view key) {
+    const std::string_view wantedSection = TrimEnd(TrimStart(UpToZero(section)));
+    const std::string_view wantedKey = TrimEnd(TrimStart(UpToZero(key)));
+    std::string decoded;
+    const std::string_view body = ProfileBody(text, decoded);
+
+    // Lines before the first header belong to the section with the empty name.
+    bool inWanted = wantedSection.empty();
+    bool seenWanted = inWanted;
+    for (std::string_view rest = body; !rest.empty();) {
+        const std::string_view line = TrimEnd(TrimStart(NextLine(rest)));
+        if (line.empty()) continue;
+        if (const auto name = SectionName(line)) {
+            // Only the first section of the wanted name is searched.
+            if (seenWanted) return std::nullopt;
+            inWanted = seenWanted = SameName(*name, wantedSection);
+            continue;
+        }
+        if (!inWanted) continue;
+        const size_t equals = line.find('=');
+        const std::string_view name = TrimEnd(line.substr(0, equals));
+        if (!SameName(name, wantedKey)) continue;
+        if (equals == std::string_view::npos) return std::nullopt;  // a key without a value
+        return std::string(UpToZero(TrimStart(line.substr(equals + 1))));
+    }
+    return std::nullopt;
+}
+
+std::string ProfileCopyEntry(std::string_view value, size_t bufferSize) {
+    if (bufferSize == 0) return {};
+    value = UpToZero(value);
+    bool quoted = false;
+    if (value.size() >= 2 && (value.front() == '\'' || value.front() == '"') && value.back() == value.front()) {
+        quoted = true;
+        value.remove_prefix(1);
+    }
+    std::string copy(value.substr(0, bufferSize - 1));
+    // The closing quote goes only when the value fitted the buffer as measured with it.
+    if (quoted && bufferSize >= value.size() && !copy.empty()) copy.pop_back();
+    return copy;
+}
+
+std::string ReadProfileString(const std::string& fileName, const std::string& section, const std::string& key,
+                              const std::string& fallback) {
+    constexpr size_t kBufferSize = 2048;
+    std::ifstream file(fileName, std::ios::binary);
+    if (file) {
+        const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        if (const auto value = ProfileLookup(text, section, key)) return ProfileCopyEntry(*value, kBufferSize);
+    }
+    // The default loses its trailing blanks (but never its first character).
+    std::string_view def = UpToZero(fallback);
+    while (def.size() > 1 && def.back() == ' ') def.remove_suffix(1);
+    return ProfileCopyEntry(def, kBufferSize);
+}
