@@ -1,0 +1,94 @@
+// The exception report of the application object and its message box.
+#include <vector>
+
+#include "shell/application_win.h"
+
+namespace {
+BOOL CALLBACK DisableWindow(HWND window, LPARAM data) {
+    if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+        reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+        EnableWindow(window, FALSE);
+    }
+    return TRUE;
+}
+
+// Disables the visible, enabled top-level windows of the thread; answers those it disabled.
+std::vector<HWND> DisableThreadWindows() {
+    std::vector<HWND> disabled;
+    EnumThreadWindows(GetCurrentThreadId(), &DisableWindow, reinterpret_cast<LPARAM>(&disabled));
+    return disabled;
+}
+
+void EnableWindows(const std::vector<HWND>& windows) {
+    for (HWND window : windows)
+        if (IsWindow(window))
+            EnableWindow(window, TRUE);
+}
+
+constexpr UINT kQuietMove = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
+}  // namespace
+
+std::string WithReportPeriod(const std::string& text) {
+    if (text.empty())
+        return text;
+    const char* begin = text.c_str();
+    const char* end = begin + text.size();
+    const char* last = CharPrevA(begin, end);
+    if (last >= end)
+        last = end - 1;
+    // string_view compares its characters as unsigned bytes.
+    if (std::string_view(last, static_cast<size_t>(end - last)) > std::string_view("."))
+        return text + ".";
+    return text;
+}
+
+void TApplication::HandleException(TComponent* sender) {
+    if (HWND capture = GetCapture())
+        SendMessageA(capture, WM_CANCELMODE, 0, 0);
+    try {
+        throw;
+    } catch (const EAbort&) {
+    } catch (const Exception& exception) {
+        if (OnException)
+            OnException(sender, exception);
+        else
+            ShowException(exception);
+    } catch (const std::exception& other) {
+        ShowException(Exception(other.what()));
+    } catch (...) {
+        ShowException(Exception("Unknown exception"));
+    }
+}
+
+void TApplication::ShowException(const Exception& exception) {
+    MessageBox(WithReportPeriod(exception.Message()), Title(), MB_OK | MB_ICONERROR);
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
+    HWND active = GetActiveWindow();
+    HMONITOR activeMonitor = MonitorFromWindow(active, MONITOR_DEFAULTTONEAREST);
+    HMONITOR ownMonitor = MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST);
+    bool moved = false;
+    RECT saved{};
+    if (window_ && activeMonitor != ownMonitor) {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (GetMonitorInfoA(activeMonitor, &info)) {
+            GetWindowRect(window_, &saved);
+            const RECT& m = info.rcMonitor;
+            SetWindowPos(window_, nullptr, m.left + (m.right - m.left) / 2, m.top + (m.bottom - m.top) / 2, 0, 0,
+                         kQuietMove);
+            moved = true;
+        }
+    }
+    const std::vector<HWND> disabled = DisableThreadWindows();
+    const int result = ::MessageBoxA(window_, text.c_str(), caption.c_str(), flags);
+    if (moved) {
+        SetWindowPos(window_, nullptr, saved.left + (saved.right - saved.left) / 2,
+                     saved.top + (saved.bottom - saved.top) / 2, 0, 0, kQuietMove);
+    }
+    EnableWindows(disabled);
+    if (active)
+        SetActiveWindow(active);
+    return result;
+}

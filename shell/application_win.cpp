@@ -1,0 +1,246 @@
+#include "shell/application_win.h"
+
+#include <objbase.h>
+
+#include <algorithm>
+
+#include "shell/strings.h"
+#include "widgets/form_win.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+constexpr char kApplicationClass[] = "TApplication";
+constexpr DWORD kApplicationWindowStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+std::string ProgramModuleName() {
+    char name[256];
+    const DWORD length = GetModuleFileNameA(GetModuleHandleA(nullptr), name, sizeof name);
+    return std::string(name, length < sizeof name ? length : sizeof name - 1);
+}
+
+int StartupShowCommand() {
+    STARTUPINFOA info{};
+    info.cb = sizeof info;
+    GetStartupInfoA(&info);
+    return (info.dwFlags & STARTF_USESHOWWINDOW) ? info.wShowWindow : SW_SHOWNORMAL;
+}
+}  // namespace
+
+TApplication::TApplication(bool isLibrary) : TComponent(nullptr), CmdShow(StartupShowCommand()) {
+    Application = this;
+    heldTitle_ = DefaultTitleFor(ProgramModuleName());
+    if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON"))
+        icon_.SetHandle(icon, false);
+    icon_.OnChange = [this](auto&&...) { IconChanged(); };
+    if (isLibrary)
+        return;
+    try {
+        CreateHandle();
+    } catch (...) {
+        Application = nullptr;
+        throw;
+    }
+}
+
+TApplication::~TApplication() {
+    BeginDestroying();
+    if (ran_ && window_)
+        ShowOwnedPopups(window_, FALSE);
+    ShowHint = false;
+    // The forms go first, while the application window they belong to still exists.
+    DestroyComponents();
+    mainForm_ = nullptr;
+    mouseControl_ = nullptr;
+    if (window_) {
+        SendMessageA(window_, WM_SETICON, ICON_BIG, 0);
+        DestroyWindow(window_);
+        window_ = nullptr;
+    }
+    if (comInitialized_)
+        CoUninitialize();
+    if (Application == this)
+        Application = nullptr;
+}
+
+void TApplication::CreateHandle() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA cls{};
+    if (!GetClassInfoA(instance, kApplicationClass, &cls)) {
+        cls = WNDCLASSA{};
+        cls.style = 0;
+        cls.lpfnWndProc = &TApplication::WindowProc;
+        cls.hInstance = instance;
+        cls.lpszClassName = kApplicationClass;
+        if (!RegisterClassA(&cls))
+            throw EOutOfResources(LoadStr(StrId::SWindowClass));
+    }
+    window_ = CreateWindowExA(0, kApplicationClass, heldTitle_.c_str(), kApplicationWindowStyle,
+                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                              nullptr, instance, this);
+    if (!window_)
+        throw EOutOfResources(LoadStr(StrId::SOutOfResources));
+    heldTitle_.clear();
+    HICON icon = IconHandle();
+    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SetClassLongPtrA(window_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+    HMENU menu = GetSystemMenu(window_, FALSE);
+    DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+    DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
+    DeleteMenu(menu, SC_MOVE, MF_BYCOMMAND);
+}
+
+void TApplication::Initialize() {
+    comInitialized_ = SUCCEEDED(CoInitialize(nullptr));
+}
+
+std::string TApplication::Title() const {
+    if (!window_)
+        return heldTitle_;
+    char text[256];
+    const int length = GetWindowTextA(window_, text, sizeof text);
+    return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+void TApplication::SetTitle(const std::string& title) {
+    if (!window_) {
+        heldTitle_ = title;
+        return;
+    }
+    if (title != Title() || !heldTitle_.empty()) {
+        SetWindowTextA(window_, title.c_str());
+        heldTitle_.clear();
+    }
+}
+
+HICON TApplication::IconHandle() {
+    if (!icon_.Empty())
+        return icon_.Handle();
+    return LoadIcon(nullptr, IDI_APPLICATION);
+}
+
+void TApplication::IconChanged() {
+    // Asking for the handle decodes a freshly loaded icon file: a bad file raises here.
+    HICON icon = IconHandle();
+    if (window_) {
+        SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        SetClassLongPtrA(window_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+    }
+    const std::vector<TForm*> forms = forms_;
+    for (TForm* form : forms)
+        form->Perform(CM_APPICONCHANGED);
+}
+
+void TApplication::FormCreated(TForm* form) {
+    if (mainForm_)
+        return;
+    form->HandleNeeded();
+    mainForm_ = form;
+}
+
+void TApplication::AddForm(TForm* form) {
+    forms_.push_back(form);
+}
+
+void TApplication::RemoveForm(TForm* form) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+    if (mainForm_ == form)
+        mainForm_ = nullptr;
+    UpdateVisible();
+}
+
+void TApplication::ControlDestroying(TControl* control) {
+    if (mouseControl_ == control)
+        mouseControl_ = nullptr;
+}
+
+void TApplication::UpdateVisible() {
+    if (!window_)
+        return;
+    const bool anyVisible = std::any_of(forms_.begin(), forms_.end(), [](TForm* form) { return form->Visible(); });
+    const UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0, flags | (anyVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+void TApplication::Terminate() {
+    PostQuitMessage(0);
+}
+
+void TApplication::Minimize() {
+    if (!window_ || IsIconic(window_))
+        return;
+    SetActiveWindow(window_);
+    if (mainForm_ && mainForm_->HandleAllocated()) {
+        SetWindowPos(window_, mainForm_->HandleIfAllocated(), mainForm_->Left(), mainForm_->Top(), mainForm_->Width(),
+                     0, SWP_SHOWWINDOW);
+    }
+    DefWindowProcA(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void TApplication::Restore() {
+    if (!window_ || !IsIconic(window_))
+        return;
+    SetActiveWindow(window_);
+    DefWindowProcA(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
+    SetWindowPos(window_, nullptr, GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
+                 SWP_SHOWWINDOW);
+    if (mainForm_ && mainForm_->WindowState() == wsMinimized && !mainForm_->Visible()) {
+        mainForm_->SetWindowState(wsNormal);
+        mainForm_->Show();
+    }
+}
+
+LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (msg == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* application = reinterpret_cast<TApplication*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!application)
+        return DefWindowProcA(window, msg, wparam, lparam);
+    if (!application->window_)
+        application->window_ = window;  // messages during creation
+    LRESULT result = 0;
+    try {
+        application->WndProc(msg, wparam, lparam, result);
+    } catch (...) {
+        application->HandleException(application);
+    }
+    if (msg == WM_NCDESTROY)
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    return result;
+}
+
+void TApplication::WndProc(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+    switch (msg) {
+        case WM_CLOSE:
+            if (mainForm_)
+                mainForm_->Close();
+            return;
+        case WM_SYSCOMMAND:
+            switch (wparam & 0xFFF0) {
+                case SC_MINIMIZE:
+                    Minimize();
+                    return;
+                case SC_RESTORE:
+                    Restore();
+                    return;
+                default:
+                    break;
+            }
+            break;
+        case WM_ENDSESSION:
+            if (wparam)
+                terminated_ = true;
+            return;
+        case WM_ACTIVATEAPP:
+            active_ = wparam != 0;
+            break;
+        case WM_QUERYDRAGICON:
+            result = reinterpret_cast<LRESULT>(IconHandle());
+            return;
+        default:
+            break;
+    }
+    result = DefWindowProcA(window_, msg, wparam, lparam);
+}
