@@ -3,23 +3,11 @@
 #include "shell/application_win.h"
 #include "shell/exceptions.h"
 #include "shell/strings.h"
+#include "shell/syserror_win.h"
 #include "widgets/controlcanvas_win.h"
 
 namespace {
 int g_depth = 0;  // nesting of ControlWindowProc calls
-
-std::string SystemErrorText(DWORD code) {
-    char* buffer = nullptr;
-    const DWORD length =
-        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text(buffer ? buffer : "", length);
-    if (buffer)
-        LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
-}
 }  // namespace
 
 TWinControl* ControlOfWindow(HWND window) {
@@ -95,5 +83,5 @@ void RaiseLastWindowError() {
     const DWORD code = GetLastError();
     if (code == 0)
         throw EOutOfResources(LoadStr(StrId::SOutOfResources));
-    throw EWin32Error(FmtLoadStr(StrId::SWin32Error, static_cast<int>(code), SystemErrorText(code).c_str()));
+    throw EWin32Error(FmtLoadStr(StrId::SWin32Error, static_cast<int>(code), SysErrorMessage(code).c_str()));
 }
