@@ -42,9 +42,11 @@ HWND TTimerPool::Window() {
 
 TTimerHandle TTimerPool::FreeHandle() const {
     // Hand out handles round-robin so that a stopped timer's late message finds no new owner.
+    if (handlers_.size() >= capacity_)
+        return 0;
     TTimerHandle candidate = next_;
-    for (int tries = 0; tries < 0xFFFF; ++tries) {
-        if (candidate == 0)
+    for (unsigned tries = 0; tries < capacity_; ++tries) {
+        if (candidate == 0 || candidate > capacity_)
             candidate = 1;
         if (handlers_.find(candidate) == handlers_.end())
             return candidate;

@@ -13,7 +13,8 @@ using TTimerHandle = uint16_t;
 
 class TTimerPool {
   public:
-    TTimerPool() = default;
+    // A pool handing out at most `capacity` handles (1 to 65535).
+    explicit TTimerPool(TTimerHandle capacity = 0xFFFF) : capacity_(capacity) {}
     ~TTimerPool();
     TTimerPool(const TTimerPool&) = delete;
     TTimerPool& operator=(const TTimerPool&) = delete;
@@ -34,6 +35,7 @@ class TTimerPool {
     TTimerHandle FreeHandle() const;
 
     HWND window_ = nullptr;
+    TTimerHandle capacity_;
     TTimerHandle next_ = 1;
     std::map<TTimerHandle, std::function<void()>> handlers_;
 };

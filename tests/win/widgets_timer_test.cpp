@@ -83,27 +83,35 @@ TEST(Timers, HandOutDistinctHandles) {
 }
 
 TEST(Timers, RunningOutRaisesNotEnoughTimersAvailable) {
-    std::vector<TTimerHandle> slots(70000, 0);
-    size_t started = 0;
-    bool raised = false;
+    TTimerPool pool(50);
+    std::vector<TTimerHandle> slots(51, 0);
+    for (size_t i = 0; i < 50; ++i)
+        pool.Start(slots[i], 100000, [] {});
     try {
-        for (auto& slot : slots) {
-            Timers().Start(slot, 100000, [] {});
-            ++started;
-        }
+        pool.Start(slots[50], 100000, [] {});
+        ADD_FAILURE() << "no exception";
     } catch (const EOutOfResources& e) {
-        raised = true;
         EXPECT_EQ(e.Message(), "Not enough timers available");
     }
-    EXPECT_TRUE(raised);
-    EXPECT_LE(started, 65535u);
+    EXPECT_EQ(slots[50], 0);
+    // A stopped timer's handle can be had again.
+    pool.Stop(slots[7]);
+    pool.Start(slots[50], 100000, [] {});
+    EXPECT_NE(slots[50], 0);
     for (auto& slot : slots)
-        Timers().Stop(slot);
-    // Afterwards timers can be had again.
-    TTimerHandle slot = 0;
-    Timers().Start(slot, 1000, [] {});
-    EXPECT_NE(slot, 0);
-    Timers().Stop(slot);
+        pool.Stop(slot);
+    EXPECT_EQ(pool.Count(), 0u);
+}
+
+TEST(Timers, HandlesStayWithinTheirSixteenBits) {
+    TTimerPool pool(3);
+    for (int round = 0; round < 5; ++round) {
+        TTimerHandle slot = 0;
+        pool.Start(slot, 100000, [] {});
+        EXPECT_GE(slot, 1);
+        EXPECT_LE(slot, 3);
+        pool.Stop(slot);
+    }
 }
 
 TEST(Timers, AnExceptionInAHandlerIsReported) {
