@@ -16,6 +16,25 @@ std::string FullPathName(const std::string& name) {
     return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
 }
 
+namespace {
+
+// The first moment that a packed DOS date cannot hold: 1 January 2108. Windows' own conversion
+// fails from there on; some implementations of it wrap the year instead, so it is checked here too.
+bool BeforeDosDatesEnd(const FILETIME& local) {
+    static const ULONGLONG end = [] {
+        SYSTEMTIME first{};
+        first.wYear = 2108;
+        first.wMonth = 1;
+        first.wDay = 1;
+        FILETIME time{};
+        SystemTimeToFileTime(&first, &time);
+        return (ULONGLONG{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+    }();
+    return ((ULONGLONG{local.dwHighDateTime} << 32) | local.dwLowDateTime) < end;
+}
+
+}  // namespace
+
 bool FilePresent(const std::string& name) {
     WIN32_FIND_DATAA found;
     {
@@ -25,5 +44,6 @@ bool FilePresent(const std::string& name) {
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
     FILETIME local;
     WORD dosDate, dosTime;
-    return FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) && FileTimeToDosDateTime(&local, &dosDate, &dosTime);
+    return FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) && FileTimeToDosDateTime(&local, &dosDate, &dosTime) &&
+           BeforeDosDatesEnd(local);
 }
