@@ -4,6 +4,7 @@
 #include <cstring>
 
 void SetKeyName(TFontKey& key, std::string_view name) {
+    name = name.substr(0, name.find('\0'));  // a face name is a C string
     std::memset(key.name, 0, sizeof key.name);
     std::memcpy(key.name, name.data(), std::min(name.size(), sizeof key.name - 1));
 }

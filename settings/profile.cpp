@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <fstream>
-#include <iterator>
 
 
 namespace {
@@ -96,6 +95,19 @@ std::string_view ProfileBody(std::string_view bytes, std::string& decoded) {
     return bytes;
 }
 
+// The file's bytes in one read; false when it cannot be opened.
+bool ReadWholeFile(const std::string& fileName, std::string& bytes) {
+    std::ifstream file(fileName, std::ios::binary | std::ios::ate);
+    if (!file) return false;
+    const std::streamoff size = file.tellg();
+    if (size < 0) return false;
+    bytes.resize(static_cast<size_t>(size));
+    file.seekg(0);
+    file.read(bytes.data(), size);
+    bytes.resize(static_cast<size_t>(file.gcount()));
+    return true;
+}
+
 }  // namespace
 
 std::optional<std::string> ProfileLookup(std::string_view text, std::string_view section, std::string_view key) {
@@ -143,9 +155,8 @@ std::string ProfileCopyEntry(std::string_view value, size_t bufferSize) {
 std::string ReadProfileString(const std::string& fileName, const std::string& section, const std::string& key,
                               const std::string& fallback) {
     constexpr size_t kBufferSize = 2048;
-    std::ifstream file(fileName, std::ios::binary);
-    if (file) {
-        const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string text;
+    if (ReadWholeFile(fileName, text)) {
         if (const auto value = ProfileLookup(text, section, key)) return ProfileCopyEntry(*value, kBufferSize);
     }
     // The default loses its trailing blanks (but never its first character).

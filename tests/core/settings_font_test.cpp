@@ -92,6 +92,14 @@ TEST(FontName, IsCutTo31CharactersAndKeptOnEmpty) {
     EXPECT_EQ(font.Name(), std::string(31, 'a'));
 }
 
+TEST(FontName, EndsAtAZeroByte) {
+    TFont a, b;
+    a.SetName(std::string("Zero\0Tail", 9));
+    b.SetName("Zero");
+    EXPECT_EQ(a.Name(), "Zero");
+    EXPECT_EQ(&a.Data(), &b.Data());
+}
+
 TEST(FontPool, EqualDataShareOneRecord) {
     TFont a, b;
     a.SetName("Pool Share Face");

@@ -1,0 +1,73 @@
+// Fuzzes the readers of outside text: the INI parser (lookup and value copy) and the value
+// parsers for integers, colours, fonts and font styles. Any input must give a value or the
+// conversion error, never a crash, hang or out-of-bounds read.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "settings/color.h"
+#include "settings/fonttext.h"
+#include "settings/inttext.h"
+#include "settings/profile.h"
+#include "shell/exceptions.h"
+
+namespace {
+
+// Input layout: the first line holds "section|key", the rest is the INI text; every line of
+// the input is also fed to the value parsers.
+void FuzzProfile(std::string_view input) {
+    const size_t firstLine = input.find('\n');
+    const std::string_view names = input.substr(0, firstLine);
+    const std::string_view text = firstLine == std::string_view::npos ? std::string_view() : input.substr(firstLine + 1);
+    const size_t bar = names.find('|');
+    const std::string_view section = names.substr(0, bar);
+    const std::string_view key = bar == std::string_view::npos ? std::string_view() : names.substr(bar + 1);
+    if (const auto value = ProfileLookup(text, section, key)) {
+        const std::string copy = ProfileCopyEntry(*value, 2048);
+        if (copy.size() > 2047) __builtin_trap();
+    }
+    ProfileLookup(text, "", "");
+}
+
+void FuzzValue(std::string_view value) {
+    const int32_t a = TextToIntDef(value, 17);
+    try {
+        if (TextToInt(value) != a) __builtin_trap();  // both readings agree
+    } catch (const EConvertError&) {
+        if (a != 17) __builtin_trap();
+    }
+    try {
+        const TColor color = TextToColor(value);
+        if (TextToColor(ColorToText(color)) != color) __builtin_trap();  // the text form round-trips
+    } catch (const EConvertError&) {
+    }
+    StringToFontStyles(value);
+    TFont font;
+    try {
+        StringToFont(value, font);
+    } catch (const EConvertError&) {
+    }
+    const std::string& name = font.Name();
+    if (name.size() > 31 || name.find('\0') != std::string::npos) __builtin_trap();
+    // A name cut to 31 characters may end in a blank, which the text form cannot carry.
+    if (static_cast<unsigned char>(name.back()) <= ' ') return;
+    TFont copy;
+    StringToFont(FontToString(font), copy);  // a written font reads back as itself
+    if (FontToString(copy) != FontToString(font)) __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    FuzzProfile(input);
+    for (size_t start = 0; start <= input.size();) {
+        size_t end = input.find('\n', start);
+        if (end == std::string_view::npos) end = input.size();
+        FuzzValue(input.substr(start, std::min<size_t>(end - start, 4096)));
+        start = end + 1;
+    }
+    return 0;
+}
