@@ -30,8 +30,8 @@ std::string WriteTemp(const std::string& name, const std::string& bytes) {
 
 // A menu definition with `entries` [Prog_n] sections of 12 keys each, and the reads the menu makes.
 void MakeMenu(int entries, std::string& text, std::vector<Query>& queries) {
-    static const char* const kKeys[] = {"Caption", "Target", "Params", "WorkDir", "Left", "Top",
-                                        "Width", "Height", "Font", "EnterColor", "Light", "Shadow"};
+    static const char* const kKeys[] = {"Caption", "Target", "Params", "WorkDir",    "Left",  "Top",
+                                        "Width",   "Height", "Font",   "EnterColor", "Light", "Shadow"};
     text = "[Main]\r\nBackground=back.bmp\r\nCaption=Demo disc\r\nIcon=menu.ico\r\n\r\n";
     queries = {{"Main", "Background"}, {"Main", "Caption"}, {"Main", "Icon"}, {"Main", "Absent"}};
     for (int n = 1; n <= entries; ++n) {
@@ -58,13 +58,15 @@ void Compare(const char* label, int entries) {
             sink += GetPrivateProfileStringA(q.section.c_str(), q.key.c_str(), "", buffer, sizeof buffer, path.c_str());
     });
     const double own = bench::BestSeconds([&] {
-        for (const Query& q : queries) sink += ReadProfileString(path, q.section, q.key, "").size();
+        for (const Query& q : queries)
+            sink += ReadProfileString(path, q.section, q.key, "").size();
     });
     std::printf("%s: %zu reads of a %zu-byte file\n", label, queries.size(), text.size());
     bench::Report("  GetPrivateProfileStringA (baseline)", platform, platform, "GetPrivateProfileStringA");
     bench::Report("  ReadProfileString", own, platform, "GetPrivateProfileStringA");
     DeleteFileA(path.c_str());
-    if (sink == 0) std::printf("(no values read)\n");
+    if (sink == 0)
+        std::printf("(no values read)\n");
 }
 
 }  // namespace

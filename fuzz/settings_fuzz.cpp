@@ -20,13 +20,15 @@ namespace {
 void FuzzProfile(std::string_view input) {
     const size_t firstLine = input.find('\n');
     const std::string_view names = input.substr(0, firstLine);
-    const std::string_view text = firstLine == std::string_view::npos ? std::string_view() : input.substr(firstLine + 1);
+    const std::string_view text =
+        firstLine == std::string_view::npos ? std::string_view() : input.substr(firstLine + 1);
     const size_t bar = names.find('|');
     const std::string_view section = names.substr(0, bar);
     const std::string_view key = bar == std::string_view::npos ? std::string_view() : names.substr(bar + 1);
     if (const auto value = ProfileLookup(text, section, key)) {
         const std::string copy = ProfileCopyEntry(*value, 2048);
-        if (copy.size() > 2047) __builtin_trap();
+        if (copy.size() > 2047)
+            __builtin_trap();
     }
     ProfileLookup(text, "", "");
 }
@@ -34,13 +36,16 @@ void FuzzProfile(std::string_view input) {
 void FuzzValue(std::string_view value) {
     const int32_t a = TextToIntDef(value, 17);
     try {
-        if (TextToInt(value) != a) __builtin_trap();  // both readings agree
+        if (TextToInt(value) != a)
+            __builtin_trap();  // both readings agree
     } catch (const EConvertError&) {
-        if (a != 17) __builtin_trap();
+        if (a != 17)
+            __builtin_trap();
     }
     try {
         const TColor color = TextToColor(value);
-        if (TextToColor(ColorToText(color)) != color) __builtin_trap();  // the text form round-trips
+        if (TextToColor(ColorToText(color)) != color)
+            __builtin_trap();  // the text form round-trips
     } catch (const EConvertError&) {
     }
     StringToFontStyles(value);
@@ -50,12 +55,15 @@ void FuzzValue(std::string_view value) {
     } catch (const EConvertError&) {
     }
     const std::string& name = font.Name();
-    if (name.size() > 31 || name.find('\0') != std::string::npos) __builtin_trap();
+    if (name.size() > 31 || name.find('\0') != std::string::npos)
+        __builtin_trap();
     // A name cut to 31 characters may end in a blank, which the text form cannot carry.
-    if (static_cast<unsigned char>(name.back()) <= ' ') return;
+    if (static_cast<unsigned char>(name.back()) <= ' ')
+        return;
     TFont copy;
     StringToFont(FontToString(font), copy);  // a written font reads back as itself
-    if (FontToString(copy) != FontToString(font)) __builtin_trap();
+    if (FontToString(copy) != FontToString(font))
+        __builtin_trap();
 }
 
 }  // namespace
@@ -65,7 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzProfile(input);
     for (size_t start = 0; start <= input.size();) {
         size_t end = input.find('\n', start);
-        if (end == std::string_view::npos) end = input.size();
+        if (end == std::string_view::npos)
+            end = input.size();
         FuzzValue(input.substr(start, std::min<size_t>(end - start, 4096)));
         start = end + 1;
     }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "settings/asciitext.h"
 #include "settings/inttext.h"
 #include "shell/strings.h"
 
@@ -57,27 +58,18 @@ constexpr std::array<ColorName, 42> kColorNames{{
     {clNone, "clNone"},
 }};
 
-char AsciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool SameIdentifier(std::string_view text, std::string_view name) {
-    if (text.size() != name.size()) return false;
-    for (size_t i = 0; i < text.size(); ++i)
-        if (AsciiUpper(text[i]) != AsciiUpper(name[i])) return false;
-    return true;
-}
-
 }  // namespace
 
 std::string ColorToText(TColor color) {
     for (const auto& entry : kColorNames)
-        if (entry.value == color) return entry.name;
+        if (entry.value == color)
+            return entry.name;
     return FormatText("$%08X", static_cast<unsigned>(static_cast<uint32_t>(color)));
 }
 
 TColor TextToColor(std::string_view text) {
     for (const auto& entry : kColorNames)
-        if (SameIdentifier(text, entry.name)) return entry.value;
+        if (SameTextIgnoringAsciiCase(text, entry.name))
+            return entry.value;
     return TextToInt(text);
 }

@@ -15,7 +15,8 @@ constexpr std::array<TColor, 25> kSystemColors{
 }  // namespace
 
 TColor ResolveColor(TColor color) {
-    if (color >= 0) return color;
+    if (color >= 0)
+        return color;
     const auto number = static_cast<size_t>(color & 0xFF);
     return number < kSystemColors.size() ? kSystemColors[number] : 0;
 }

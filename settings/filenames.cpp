@@ -36,20 +36,24 @@ bool IsAsciiLetter(char c) {
 std::string FileDirPart(std::string_view name) {
     size_t end = 0;  // one past the last separator
     ForEachCharacter(name, [&](size_t at, size_t length) {
-        if (length == 1 && IsSeparator(name[at])) end = at + 1;
+        if (length == 1 && IsSeparator(name[at]))
+            end = at + 1;
     });
     return std::string(name.substr(0, end));
 }
 
 std::string NormalDir(std::string_view dir) {
-    if (dir.empty()) return {};
+    if (dir.empty())
+        return {};
     size_t lastAt = 0, lastLength = 0;
     ForEachCharacter(dir, [&](size_t at, size_t length) {
         lastAt = at;
         lastLength = length;
     });
-    if (lastLength == 1 && IsSeparator(dir[lastAt])) return std::string(dir);
-    if (dir.size() == 1 && IsAsciiLetter(dir[0])) return std::string(dir) + ":\\";
+    if (lastLength == 1 && IsSeparator(dir[lastAt]))
+        return std::string(dir);
+    if (dir.size() == 1 && IsAsciiLetter(dir[0]))
+        return std::string(dir) + ":\\";
     return std::string(dir) + "\\";
 }
 
@@ -59,9 +63,11 @@ std::string DecimalText(int32_t n) {
 
 std::string HostPath(std::string_view name) {
     std::string path(name);
-    if (!kHostUsesSlash) return path;
+    if (!kHostUsesSlash)
+        return path;
     ForEachCharacter(path, [&](size_t at, size_t length) {
-        if (length == 1 && path[at] == '\\') path[at] = '/';
+        if (length == 1 && path[at] == '\\')
+            path[at] = '/';
     });
     return path;
 }

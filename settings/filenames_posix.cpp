@@ -19,7 +19,8 @@ constexpr size_t kMaxPath = 260;
 // POSIX glob takes "[" as a wildcard, Windows names do not: "[" matches itself as "[[]".
 std::string GlobPattern(const std::string& path) {
     std::string pattern;
-    for (const char c : path) pattern += c == '[' ? std::string("[[]") : std::string(1, c);
+    for (const char c : path)
+        pattern += c == '[' ? std::string("[[]") : std::string(1, c);
     return pattern;
 }
 
@@ -36,7 +37,8 @@ std::string FirstMatch(const std::string& path) {
 // A packed DOS date holds the years 1980 to 2107.
 bool FitsDosDate(time_t modified) {
     std::tm local{};
-    if (!localtime_r(&modified, &local)) return false;
+    if (!localtime_r(&modified, &local))
+        return false;
     const int year = local.tm_year + 1900;
     return year >= 1980 && year <= 2107;
 }
@@ -51,12 +53,14 @@ std::string ProgramFileName() {
 
 std::string FullPathName(const std::string& name) {
     const std::string path = HostPath(name.c_str());  // the name ends at its first zero byte, as in C
-    if (path.empty()) return {};
+    if (path.empty())
+        return {};
     std::filesystem::path full(path);
     if (full.is_relative()) {
         std::error_code error;
         const auto current = std::filesystem::current_path(error);
-        if (error) return {};
+        if (error)
+            return {};
         full = current / full;
     }
     std::string result = full.lexically_normal().string();
@@ -65,12 +69,15 @@ std::string FullPathName(const std::string& name) {
 
 bool FilePresent(const std::string& name) {
     std::string path = HostPath(name.c_str());
-    if (path.empty()) return false;
+    if (path.empty())
+        return false;
     if (path.find_first_of("*?") != std::string::npos) {
         path = FirstMatch(path);
-        if (path.empty()) return false;
+        if (path.empty())
+            return false;
     }
-    struct stat info{};
-    if (stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
+        return false;
     return FitsDosDate(info.st_mtime);
 }

@@ -39,11 +39,13 @@ bool FilePresent(const std::string& name) {
     WIN32_FIND_DATAA found;
     {
         UniqueFind search(FindFirstFileA(name.c_str(), &found));
-        if (!search) return false;
+        if (!search)
+            return false;
     }
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return false;
     FILETIME local;
     WORD dosDate, dosTime;
-    return FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) && FileTimeToDosDateTime(&local, &dosDate, &dosTime) &&
-           BeforeDosDatesEnd(local);
+    return FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) &&
+           FileTimeToDosDateTime(&local, &dosDate, &dosTime) && BeforeDosDatesEnd(local);
 }

@@ -19,7 +19,9 @@ TFontKey DefaultKey() {
 }  // namespace
 
 TFont::TFont()
-    : data_(TResourceManager::Fonts().Acquire(DefaultKey())), color_(clWindowText), pixelsPerInch_(ScreenPixelsPerInch()) {}
+    : data_(TResourceManager::Fonts().Acquire(DefaultKey())),
+      color_(clWindowText),
+      pixelsPerInch_(ScreenPixelsPerInch()) {}
 
 TFont::~TFont() {
     TResourceManager::Fonts().Release(data_);
@@ -30,7 +32,8 @@ const std::string& TFont::Name() const {
 }
 
 void TFont::SetName(const std::string& name) {
-    if (name.empty()) return;
+    if (name.empty())
+        return;
     TFontKey key = data_->key;
     SetKeyName(key, name);
     MoveTo(key);
@@ -85,13 +88,15 @@ void TFont::SetCharset(TFontCharset charset) {
 }
 
 void TFont::SetColor(TColor color) {
-    if (color == color_) return;
+    if (color == color_)
+        return;
     color_ = color;
     Changed();
 }
 
 void TFont::Assign(const TFont& source) {
-    if (&source == this) return;
+    if (&source == this)
+        return;
     TResourceManager& pool = TResourceManager::Fonts();
     const TFontData* previous = data_;
     const TColor previousColor = color_;
@@ -106,11 +111,13 @@ void TFont::Assign(const TFont& source) {
         pool.Release(data_);
         data_ = sized;
     }
-    if (data_ != previous || color_ != previousColor) Changed();
+    if (data_ != previous || color_ != previousColor)
+        Changed();
 }
 
 void TFont::Changed() {
-    if (OnChange) OnChange(*this);
+    if (OnChange)
+        OnChange(*this);
 }
 
 void TFont::MoveTo(const TFontKey& wanted) {
@@ -119,5 +126,6 @@ void TFont::MoveTo(const TFontKey& wanted) {
     const TFontData* previous = data_;
     data_ = next;
     pool.Release(previous);
-    if (next != previous) Changed();
+    if (next != previous)
+        Changed();
 }

@@ -14,7 +14,8 @@ const DefaultFontFace& DefaultFont() {
 }
 
 int32_t PlatformMulDiv(int32_t number, int32_t numerator, int32_t denominator) {
-    if (denominator == 0) return -1;
+    if (denominator == 0)
+        return -1;
     int64_t a = number;
     int64_t d = denominator;
     if (d < 0) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "settings/asciitext.h"
 #include "settings/fontplatform.h"
 #include "settings/fontpool.h"
 #include "shell/handles_win.h"
@@ -22,14 +23,11 @@ constexpr char kShiftJisDefaultFace[] = "\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x8
 // The character set of the stock system font, or DEFAULT_CHARSET when it cannot be had.
 BYTE SystemFontCharset() {
     WindowDC screen(nullptr);
-    if (!screen) return DEFAULT_CHARSET;
+    if (!screen)
+        return DEFAULT_CHARSET;
     ScopedSelect select(screen.get(), GetStockObject(SYSTEM_FONT));
     TEXTMETRICA metrics;
     return GetTextMetricsA(screen.get(), &metrics) ? metrics.tmCharSet : DEFAULT_CHARSET;
-}
-
-bool IsDefaultName(const char* name) {
-    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, name, -1, "Default", -1) == CSTR_EQUAL;
 }
 
 LOGFONTA KeyLogFont(const TFontKey& key) {
@@ -40,8 +38,10 @@ LOGFONTA KeyLogFont(const TFontKey& key) {
     logFont.lfUnderline = key.style & fsUnderline ? TRUE : FALSE;
     logFont.lfStrikeOut = key.style & fsStrikeOut ? TRUE : FALSE;
     logFont.lfCharSet = key.charset;
-    logFont.lfPitchAndFamily = key.pitch == fpVariable ? VARIABLE_PITCH : key.pitch == fpFixed ? FIXED_PITCH : DEFAULT_PITCH;
-    const char* face = IsDefaultName(key.name) ? DefaultFont().name.c_str() : key.name;
+    logFont.lfPitchAndFamily = key.pitch == fpVariable ? VARIABLE_PITCH
+                               : key.pitch == fpFixed  ? FIXED_PITCH
+                                                       : DEFAULT_PITCH;
+    const char* face = SameTextIgnoringAsciiCase(key.name, "Default") ? DefaultFont().name.c_str() : key.name;
     std::strncpy(logFont.lfFaceName, face, LF_FACESIZE - 1);
     return logFont;
 }

@@ -12,7 +12,8 @@ void SetKeyName(TFontKey& key, std::string_view name) {
 uint16_t FontKeyHash(const TFontKey& key) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(&key);
     uint16_t hash = 0;
-    for (size_t i = 0; i < sizeof key; ++i) hash = static_cast<uint16_t>(((hash << 5) | (hash >> 11)) ^ bytes[i]);
+    for (size_t i = 0; i < sizeof key; ++i)
+        hash = static_cast<uint16_t>(((hash << 5) | (hash >> 11)) ^ bytes[i]);
     return hash;
 }
 
@@ -44,7 +45,8 @@ void TResourceManager::Release(const TFontData* data) {
     std::unique_ptr<TFontData> removed;  // destroyed (with its platform font) after the lock is let go
     std::lock_guard<std::mutex> guard(lock_);
     const auto found = std::find_if(records_.begin(), records_.end(), [&](const auto& r) { return r.get() == data; });
-    if (found == records_.end() || --(*found)->useCount > 0) return;
+    if (found == records_.end() || --(*found)->useCount > 0)
+        return;
     removed = std::move(*found);
     records_.erase(found);
 }
@@ -52,7 +54,8 @@ void TResourceManager::Release(const TFontData* data) {
 PlatformFont* TResourceManager::Realise(const TFontData* data, PlatformFont* (*make)(const TFontKey&)) {
     std::lock_guard<std::mutex> guard(lock_);
     auto* record = const_cast<TFontData*>(data);
-    if (!record->platformFont) record->platformFont.reset(make(record->key));
+    if (!record->platformFont)
+        record->platformFont.reset(make(record->key));
     return record->platformFont.get();
 }
 
@@ -64,6 +67,7 @@ size_t TResourceManager::RecordCount() const {
 int TResourceManager::UseCount(const TFontData* data) const {
     std::lock_guard<std::mutex> guard(lock_);
     for (const auto& record : records_)
-        if (record.get() == data) return record->useCount;
+        if (record.get() == data)
+            return record->useCount;
     return 0;
 }

@@ -47,7 +47,7 @@ struct TFontData {
 };
 
 class TResourceManager {
-public:
+  public:
     // The one pool of every font in the process.
     static TResourceManager& Fonts();
 
@@ -61,7 +61,7 @@ public:
     size_t RecordCount() const;
     int UseCount(const TFontData* data) const;
 
-private:
+  private:
     mutable std::mutex lock_;
     std::vector<std::unique_ptr<TFontData>> records_;
 };

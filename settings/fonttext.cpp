@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "settings/asciitext.h"
 #include "settings/inttext.h"
 #include "shell/strings.h"
 
@@ -14,8 +15,10 @@ struct StyleLetter {
 constexpr StyleLetter kStyleLetters[] = {{fsBold, 'B'}, {fsItalic, 'I'}, {fsUnderline, 'U'}, {fsStrikeOut, 'S'}};
 
 std::string_view TrimControls(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
+        text.remove_suffix(1);
     return text;
 }
 
@@ -49,16 +52,17 @@ void ApplyField(int number, std::string_view field, TFont& font) {
 std::string FontStylesToString(TFontStyles styles) {
     std::string text;
     for (const auto& entry : kStyleLetters)
-        if (styles & entry.style) text += entry.letter;
+        if (styles & entry.style)
+            text += entry.letter;
     return text;
 }
 
 TFontStyles StringToFontStyles(std::string_view text) {
     TFontStyles styles = 0;
     for (const char c : text) {
-        const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
         for (const auto& entry : kStyleLetters)
-            if (upper == entry.letter) styles |= entry.style;
+            if (AsciiUpper(c) == entry.letter)
+                styles |= entry.style;
     }
     return styles;
 }

@@ -5,7 +5,8 @@
 
 int32_t TCustomIniFile::ReadInteger(const std::string& section, const std::string& key, int32_t fallback) {
     std::string text = ReadString(section, key, "");
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text = "$" + text.substr(2);
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        text = "$" + text.substr(2);
     return TextToIntDef(text, fallback);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <fstream>
 
+#include "settings/asciitext.h"
 
 namespace {
 
@@ -12,12 +13,14 @@ bool IsProfileBlank(unsigned char c) {
 }
 
 std::string_view TrimStart(std::string_view text) {
-    while (!text.empty() && IsProfileBlank(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+    while (!text.empty() && IsProfileBlank(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
     return text;
 }
 
 std::string_view TrimEnd(std::string_view text) {
-    while (!text.empty() && IsProfileBlank(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    while (!text.empty() && IsProfileBlank(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -26,16 +29,8 @@ std::string_view UpToZero(std::string_view text) {
     return text.substr(0, text.find('\0'));
 }
 
-char FoldCase(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool SameName(std::string_view stored, std::string_view wanted) {
-    stored = UpToZero(stored);
-    if (stored.size() != wanted.size()) return false;
-    for (size_t i = 0; i < stored.size(); ++i)
-        if (FoldCase(stored[i]) != FoldCase(wanted[i])) return false;
-    return true;
+    return SameTextIgnoringAsciiCase(UpToZero(stored), wanted);
 }
 
 // The next line from `rest`: up to and including the next CR or LF.
@@ -50,9 +45,11 @@ std::string_view NextLine(std::string_view& rest) {
 // The section name of a "[name]" line (up to the last "]", blanks removed), or nothing for any
 // other line.
 std::optional<std::string_view> SectionName(std::string_view line) {
-    if (line.empty() || line.front() != '[') return std::nullopt;
+    if (line.empty() || line.front() != '[')
+        return std::nullopt;
     const size_t close = line.rfind(']');
-    if (close == std::string_view::npos) return std::nullopt;
+    if (close == std::string_view::npos)
+        return std::nullopt;
     return TrimEnd(TrimStart(line.substr(1, close - 1)));
 }
 
@@ -89,18 +86,23 @@ std::string NarrowUtf8(std::string_view bytes) {
 // The file's text in 8-bit characters: a file that starts with a byte-order mark is UTF-8 or
 // UTF-16 and is narrowed; any other file is taken as it is.
 std::string_view ProfileBody(std::string_view bytes, std::string& decoded) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return decoded = NarrowUtf8(bytes.substr(3));
-    if (bytes.substr(0, 2) == "\xFF\xFE") return decoded = NarrowUtf16(bytes.substr(2), false);
-    if (bytes.substr(0, 2) == "\xFE\xFF") return decoded = NarrowUtf16(bytes.substr(2), true);
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        return decoded = NarrowUtf8(bytes.substr(3));
+    if (bytes.substr(0, 2) == "\xFF\xFE")
+        return decoded = NarrowUtf16(bytes.substr(2), false);
+    if (bytes.substr(0, 2) == "\xFE\xFF")
+        return decoded = NarrowUtf16(bytes.substr(2), true);
     return bytes;
 }
 
 // The file's bytes in one read; false when it cannot be opened.
 bool ReadWholeFile(const std::string& fileName, std::string& bytes) {
     std::ifstream file(fileName, std::ios::binary | std::ios::ate);
-    if (!file) return false;
+    if (!file)
+        return false;
     const std::streamoff size = file.tellg();
-    if (size < 0) return false;
+    if (size < 0)
+        return false;
     bytes.resize(static_cast<size_t>(size));
     file.seekg(0);
     file.read(bytes.data(), size);
@@ -121,25 +123,31 @@ std::optional<std::string> ProfileLookup(std::string_view text, std::string_view
     bool seenWanted = inWanted;
     for (std::string_view rest = body; !rest.empty();) {
         const std::string_view line = TrimEnd(TrimStart(NextLine(rest)));
-        if (line.empty()) continue;
+        if (line.empty())
+            continue;
         if (const auto name = SectionName(line)) {
             // Only the first section of the wanted name is searched.
-            if (seenWanted) return std::nullopt;
+            if (seenWanted)
+                return std::nullopt;
             inWanted = seenWanted = SameName(*name, wantedSection);
             continue;
         }
-        if (!inWanted) continue;
+        if (!inWanted)
+            continue;
         const size_t equals = line.find('=');
         const std::string_view name = TrimEnd(line.substr(0, equals));
-        if (!SameName(name, wantedKey)) continue;
-        if (equals == std::string_view::npos) return std::nullopt;  // a key without a value
+        if (!SameName(name, wantedKey))
+            continue;
+        if (equals == std::string_view::npos)
+            return std::nullopt;  // a key without a value
         return std::string(UpToZero(TrimStart(line.substr(equals + 1))));
     }
     return std::nullopt;
 }
 
 std::string ProfileCopyEntry(std::string_view value, size_t bufferSize) {
-    if (bufferSize == 0) return {};
+    if (bufferSize == 0)
+        return {};
     value = UpToZero(value);
     bool quoted = false;
     if (value.size() >= 2 && (value.front() == '\'' || value.front() == '"') && value.back() == value.front()) {
@@ -148,19 +156,24 @@ std::string ProfileCopyEntry(std::string_view value, size_t bufferSize) {
     }
     std::string copy(value.substr(0, bufferSize - 1));
     // The closing quote goes only when the value fitted the buffer as measured with it.
-    if (quoted && bufferSize >= value.size() && !copy.empty()) copy.pop_back();
+    if (quoted && bufferSize >= value.size() && !copy.empty())
+        copy.pop_back();
     return copy;
 }
 
-std::string ReadProfileString(const std::string& fileName, const std::string& section, const std::string& key,
+std::string ReadProfileString(const std::string& fileName,
+                              const std::string& section,
+                              const std::string& key,
                               const std::string& fallback) {
     constexpr size_t kBufferSize = 2048;
     std::string text;
     if (ReadWholeFile(fileName, text)) {
-        if (const auto value = ProfileLookup(text, section, key)) return ProfileCopyEntry(*value, kBufferSize);
+        if (const auto value = ProfileLookup(text, section, key))
+            return ProfileCopyEntry(*value, kBufferSize);
     }
     // The default loses its trailing blanks (but never its first character).
     std::string_view def = UpToZero(fallback);
-    while (def.size() > 1 && def.back() == ' ') def.remove_suffix(1);
+    while (def.size() > 1 && def.back() == ' ')
+        def.remove_suffix(1);
     return ProfileCopyEntry(def, kBufferSize);
 }

@@ -23,7 +23,7 @@ const std::string kSo = "\x83\x5c";
 
 // Reads names as a Shift-JIS system would for the length of one test.
 class ShiftJisNames {
-public:
+  public:
     ShiftJisNames() { SetLeadBytes(ShiftJisLeadBytes()); }
     ~ShiftJisNames() { SetLeadBytes(LeadByteTable{}); }
 };
@@ -39,11 +39,16 @@ TEST_P(FileDirPartOf, KeepsEverythingUpToTheLastSeparator) {
     EXPECT_EQ(FileDirPart(GetParam().input), GetParam().expected) << GetParam().input;
 }
 
-INSTANTIATE_TEST_SUITE_P(WindowsAndHostNames, FileDirPartOf,
+INSTANTIATE_TEST_SUITE_P(WindowsAndHostNames,
+                         FileDirPartOf,
                          testing::Values(Case{"C:\\Menu\\menu.ini", "C:\\Menu\\"},
-                                         Case{"\\\\server\\share\\a.exe", "\\\\server\\share\\"}, Case{"C:a.exe", "C:"},
-                                         Case{"a.exe", ""}, Case{"C:\\Menu\\", "C:\\Menu\\"}, Case{"", ""},
-                                         Case{"\\", "\\"}, Case{"/media/disc/menu.ini", "/media/disc/"},
+                                         Case{"\\\\server\\share\\a.exe", "\\\\server\\share\\"},
+                                         Case{"C:a.exe", "C:"},
+                                         Case{"a.exe", ""},
+                                         Case{"C:\\Menu\\", "C:\\Menu\\"},
+                                         Case{"", ""},
+                                         Case{"\\", "\\"},
+                                         Case{"/media/disc/menu.ini", "/media/disc/"},
                                          Case{"/media/disc\\setup\\setup.exe", "/media/disc\\setup\\"},
                                          Case{"menu", ""}));
 
@@ -53,11 +58,19 @@ TEST_P(NormalDirOf, EndsInASeparator) {
     EXPECT_EQ(NormalDir(GetParam().input), GetParam().expected) << GetParam().input;
 }
 
-INSTANTIATE_TEST_SUITE_P(Folders, NormalDirOf,
-                         testing::Values(Case{"C:\\Menu", "C:\\Menu\\"}, Case{"C:\\Menu\\", "C:\\Menu\\"},
-                                         Case{"C:", "C:"}, Case{"d", "d:\\"}, Case{"D", "D:\\"},
-                                         Case{"Menu", "Menu\\"}, Case{".", ".\\"}, Case{"", ""}, Case{"1", "1\\"},
-                                         Case{"/media/disc/", "/media/disc/"}, Case{"/media/disc", "/media/disc\\"}));
+INSTANTIATE_TEST_SUITE_P(Folders,
+                         NormalDirOf,
+                         testing::Values(Case{"C:\\Menu", "C:\\Menu\\"},
+                                         Case{"C:\\Menu\\", "C:\\Menu\\"},
+                                         Case{"C:", "C:"},
+                                         Case{"d", "d:\\"},
+                                         Case{"D", "D:\\"},
+                                         Case{"Menu", "Menu\\"},
+                                         Case{".", ".\\"},
+                                         Case{"", ""},
+                                         Case{"1", "1\\"},
+                                         Case{"/media/disc/", "/media/disc/"},
+                                         Case{"/media/disc", "/media/disc\\"}));
 
 TEST(FileNamesWithDoubleByteCharacters, TrailByteIsNeverTakenForABackslash) {
     ShiftJisNames sjis;
@@ -99,7 +112,7 @@ TEST(ProgramFileName, IsThisTestProgram) {
 
 // A scratch folder for the file-system routines, removed at the end of the test.
 class FileSystemTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() / ("settings_files_" + std::to_string(getpid()));
         fs::create_directories(dir_);

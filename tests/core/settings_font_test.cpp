@@ -152,7 +152,8 @@ TEST(FontPool, HashRotatesLeftFiveAndXorsEachByte) {
     // Bytes: 01 00 00 00, then zeros: after the first byte 0x0001, then rotated 5 times per byte.
     uint16_t expected = 0;
     const auto* bytes = reinterpret_cast<const unsigned char*>(&key);
-    for (size_t i = 0; i < sizeof key; ++i) expected = static_cast<uint16_t>(((expected << 5) | (expected >> 11)) ^ bytes[i]);
+    for (size_t i = 0; i < sizeof key; ++i)
+        expected = static_cast<uint16_t>(((expected << 5) | (expected >> 11)) ^ bytes[i]);
     EXPECT_EQ(FontKeyHash(key), expected);
     // The rotation wraps: 40 bytes rotate by 200 = 12 * 16 + 8 bits, so a lone first byte 0x01
     // ends rotated by 5 * 39 = 195 = 12 * 16 + 3 bits.
@@ -173,7 +174,8 @@ TEST(FontPool, DifferentDataWithTheSameHashStayApart) {
                                   static_cast<char>('A' + (i >> 12 & 63)), 'x'};
         TFontKey probe;
         SetKeyName(probe, name);
-        if (FontKeyHash(probe) == target) twin = name;
+        if (FontKeyHash(probe) == target)
+            twin = name;
     }
     ASSERT_FALSE(twin.empty());
     TFont a, b;

@@ -27,12 +27,18 @@ TEST_P(StylesOf, FindTheLettersAnywhere) {
     EXPECT_EQ(StringToFontStyles(GetParam().text), GetParam().styles) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Spellings, StylesOf,
-                         testing::Values(StyleCase{"", 0}, StyleCase{"B", fsBold}, StyleCase{"b", fsBold},
-                                         StyleCase{"Bold", fsBold}, StyleCase{"bi", fsBold | fsItalic},
+INSTANTIATE_TEST_SUITE_P(Spellings,
+                         StylesOf,
+                         testing::Values(StyleCase{"", 0},
+                                         StyleCase{"B", fsBold},
+                                         StyleCase{"b", fsBold},
+                                         StyleCase{"Bold", fsBold},
+                                         StyleCase{"bi", fsBold | fsItalic},
                                          StyleCase{"Strikeout", fsStrikeOut | fsItalic | fsUnderline},
                                          StyleCase{"SUIB", fsBold | fsItalic | fsUnderline | fsStrikeOut},
-                                         StyleCase{"bbbb", fsBold}, StyleCase{"xyz", 0}, StyleCase{"[fsBold]", fsBold | fsStrikeOut},
+                                         StyleCase{"bbbb", fsBold},
+                                         StyleCase{"xyz", 0},
+                                         StyleCase{"[fsBold]", fsBold | fsStrikeOut},
                                          StyleCase{"\xe2", 0}));
 
 TEST(FontToString, DefaultFont) {
@@ -77,23 +83,26 @@ TEST_P(StringToFontOf, AppliesTheFieldsInOrder) {
     EXPECT_EQ(changes, 1) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, StringToFontOf,
-    testing::Values(FontCase{"Arial,12,B,0,clRed,204", "Arial,12,B,0,clRed,204"},
-                    FontCase{"Arial;12;bi", "Arial,12,BI,1,clNavy,238"},
-                    FontCase{"Arial,12,Bold", "Arial,12,B,1,clNavy,238"},
-                    FontCase{"Arial,12,Strikeout", "Arial,12,IUS,1,clNavy,238"},
-                    FontCase{"Arial,12,,0,,204", "Arial,12,,0,clNavy,238"},
-                    FontCase{",14", "Tahoma,14,I,1,clNavy,238"}, FontCase{"Arial,big", "Arial,10,I,1,clNavy,238"},
-                    FontCase{"Arial,12,B,0,clRed,RUSSIAN_CHARSET", "Arial,12,B,0,clRed,238"},
-                    FontCase{"Arial,12,", "Arial,12,I,1,clNavy,238"}, FontCase{"", "Tahoma,10,I,1,clNavy,238"},
-                    FontCase{"  Arial Black  ,  12  ", "Arial Black,12,I,1,clNavy,238"},
-                    FontCase{"Arial,12,B,0,$00C08040,204,extra,fields", "Arial,12,B,0,$00C08040,204"},
-                    FontCase{"Arial,12,B,258,clRed,460", "Arial,12,B,2,clRed,204"},
-                    FontCase{"Arial,$C,B,0x2,clRed,$CC", "Arial,12,B,2,clRed,204"},
-                    FontCase{"Arial,12,B,0,red,204", "Arial,12,B,0,clNavy,238"},
-                    FontCase{",,,,,", "Tahoma,10,,1,clNavy,238"},
-                    FontCase{"\tCourier New\t,9", "Courier New,9,I,1,clNavy,238"}));
+INSTANTIATE_TEST_SUITE_P(Texts,
+                         StringToFontOf,
+                         testing::Values(FontCase{"Arial,12,B,0,clRed,204", "Arial,12,B,0,clRed,204"},
+                                         FontCase{"Arial;12;bi", "Arial,12,BI,1,clNavy,238"},
+                                         FontCase{"Arial,12,Bold", "Arial,12,B,1,clNavy,238"},
+                                         FontCase{"Arial,12,Strikeout", "Arial,12,IUS,1,clNavy,238"},
+                                         FontCase{"Arial,12,,0,,204", "Arial,12,,0,clNavy,238"},
+                                         FontCase{",14", "Tahoma,14,I,1,clNavy,238"},
+                                         FontCase{"Arial,big", "Arial,10,I,1,clNavy,238"},
+                                         FontCase{"Arial,12,B,0,clRed,RUSSIAN_CHARSET", "Arial,12,B,0,clRed,238"},
+                                         FontCase{"Arial,12,", "Arial,12,I,1,clNavy,238"},
+                                         FontCase{"", "Tahoma,10,I,1,clNavy,238"},
+                                         FontCase{"  Arial Black  ,  12  ", "Arial Black,12,I,1,clNavy,238"},
+                                         FontCase{"Arial,12,B,0,$00C08040,204,extra,fields",
+                                                  "Arial,12,B,0,$00C08040,204"},
+                                         FontCase{"Arial,12,B,258,clRed,460", "Arial,12,B,2,clRed,204"},
+                                         FontCase{"Arial,$C,B,0x2,clRed,$CC", "Arial,12,B,2,clRed,204"},
+                                         FontCase{"Arial,12,B,0,red,204", "Arial,12,B,0,clNavy,238"},
+                                         FontCase{",,,,,", "Tahoma,10,,1,clNavy,238"},
+                                         FontCase{"\tCourier New\t,9", "Courier New,9,I,1,clNavy,238"}));
 
 TEST(StringToFont, ABadColourRaisesAfterTheOneChange) {
     TFont font;

@@ -22,7 +22,7 @@ using Values = std::map<std::string, std::string>;
 
 // A reader over a fixed set of values, to check what the base class derives from ReadString.
 class MapIniFile : public TCustomIniFile {
-public:
+  public:
     explicit MapIniFile(Values values) : TCustomIniFile("map"), values_(std::move(values)) {}
     std::string ReadString(const std::string&, const std::string& key, const std::string& fallback) override {
         ++reads;
@@ -31,21 +31,22 @@ public:
     }
     int reads = 0;
 
-private:
+  private:
     Values values_;
 };
 
 // A temporary INI file with the given bytes, removed at the end of the test.
 class TempIni {
-public:
+  public:
     explicit TempIni(const std::string& bytes) {
-        path_ = (std::filesystem::temp_directory_path() / ("settings_ini_" + std::to_string(++counter_) + ".ini")).string();
+        path_ =
+            (std::filesystem::temp_directory_path() / ("settings_ini_" + std::to_string(++counter_) + ".ini")).string();
         std::ofstream(path_, std::ios::binary) << bytes;
     }
     ~TempIni() { std::remove(path_.c_str()); }
     const std::string& path() const { return path_; }
 
-private:
+  private:
     static inline int counter_ = 0;
     std::string path_;
 };
@@ -63,17 +64,38 @@ TEST_P(ReadIntegerOf, GivesTheValueOrTheDefault) {
     EXPECT_EQ(ini.reads, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MenuSpellings, ReadIntegerOf,
-    testing::Values(IntegerCase{"26", 26}, IntegerCase{"+26", 26}, IntegerCase{"0026", 26}, IntegerCase{"$1A", 26},
-                    IntegerCase{"$1a", 26}, IntegerCase{"x1A", 26}, IntegerCase{"X1A", 26}, IntegerCase{"0x1A", 26},
-                    IntegerCase{"0X1a", 26}, IntegerCase{"1A", -7}, IntegerCase{"26h", -7}, IntegerCase{"1.0", -7},
-                    IntegerCase{"1e3", -7}, IntegerCase{"1,000", -7}, IntegerCase{"- 5", -7}, IntegerCase{"+$10", -7},
-                    IntegerCase{"-0x10", -7}, IntegerCase{"$", -7}, IntegerCase{"0x", -7}, IntegerCase{"", -7},
-                    IntegerCase{"2147483647", 2147483647}, IntegerCase{"2147483648", -7},
-                    IntegerCase{"-2147483648", INT32_MIN}, IntegerCase{"-2147483649", -7},
-                    IntegerCase{"$FFFFFFFF", -1}, IntegerCase{"$000000001", 1}, IntegerCase{"$100000000", -7},
-                    IntegerCase{"-0", 0}, IntegerCase{"0x$1", -7}, IntegerCase{"true", -7}));
+INSTANTIATE_TEST_SUITE_P(MenuSpellings,
+                         ReadIntegerOf,
+                         testing::Values(IntegerCase{"26", 26},
+                                         IntegerCase{"+26", 26},
+                                         IntegerCase{"0026", 26},
+                                         IntegerCase{"$1A", 26},
+                                         IntegerCase{"$1a", 26},
+                                         IntegerCase{"x1A", 26},
+                                         IntegerCase{"X1A", 26},
+                                         IntegerCase{"0x1A", 26},
+                                         IntegerCase{"0X1a", 26},
+                                         IntegerCase{"1A", -7},
+                                         IntegerCase{"26h", -7},
+                                         IntegerCase{"1.0", -7},
+                                         IntegerCase{"1e3", -7},
+                                         IntegerCase{"1,000", -7},
+                                         IntegerCase{"- 5", -7},
+                                         IntegerCase{"+$10", -7},
+                                         IntegerCase{"-0x10", -7},
+                                         IntegerCase{"$", -7},
+                                         IntegerCase{"0x", -7},
+                                         IntegerCase{"", -7},
+                                         IntegerCase{"2147483647", 2147483647},
+                                         IntegerCase{"2147483648", -7},
+                                         IntegerCase{"-2147483648", INT32_MIN},
+                                         IntegerCase{"-2147483649", -7},
+                                         IntegerCase{"$FFFFFFFF", -1},
+                                         IntegerCase{"$000000001", 1},
+                                         IntegerCase{"$100000000", -7},
+                                         IntegerCase{"-0", 0},
+                                         IntegerCase{"0x$1", -7},
+                                         IntegerCase{"true", -7}));
 
 TEST(ReadInteger, AbsentKeyGivesTheDefault) {
     MapIniFile ini(Values{});
@@ -94,14 +116,22 @@ TEST_P(ReadBoolOf, GivesZeroAsFalseAndOtherNumbersAsTrue) {
     EXPECT_EQ(ini.ReadBool("S", "K", false), GetParam().whenDefaultFalse) << GetParam().value;
 }
 
-INSTANTIATE_TEST_SUITE_P(Spellings, ReadBoolOf,
-                         testing::Values(BoolCase{"0", false, false}, BoolCase{"$0", false, false},
-                                         BoolCase{"0x0", false, false}, BoolCase{"-0", false, false},
-                                         BoolCase{"1", true, true}, BoolCase{"2", true, true},
-                                         BoolCase{"-1", true, true}, BoolCase{"$10", true, true},
-                                         BoolCase{"false", true, false}, BoolCase{"no", true, false},
-                                         BoolCase{"true", true, false}, BoolCase{"yes", true, false},
-                                         BoolCase{"", true, false}, BoolCase{" 0", false, false},
+INSTANTIATE_TEST_SUITE_P(Spellings,
+                         ReadBoolOf,
+                         testing::Values(BoolCase{"0", false, false},
+                                         BoolCase{"$0", false, false},
+                                         BoolCase{"0x0", false, false},
+                                         BoolCase{"-0", false, false},
+                                         BoolCase{"1", true, true},
+                                         BoolCase{"2", true, true},
+                                         BoolCase{"-1", true, true},
+                                         BoolCase{"$10", true, true},
+                                         BoolCase{"false", true, false},
+                                         BoolCase{"no", true, false},
+                                         BoolCase{"true", true, false},
+                                         BoolCase{"yes", true, false},
+                                         BoolCase{"", true, false},
+                                         BoolCase{" 0", false, false},
                                          BoolCase{"0 ", true, false}));
 
 TEST(IniFileOnDisk, ReadsValuesAndKeepsEmptyValuesEmpty) {
@@ -167,14 +197,25 @@ TEST_P(ReadColorOf, GivesTheColourOrTheDefault) {
     EXPECT_EQ(ini.ReadColor("P", "C", clTeal), GetParam().expected) << GetParam().value;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Spellings, ReadColorOf,
-    testing::Values(ColorCase{"clLime", clLime}, ColorCase{"CLLIME", clLime}, ColorCase{"cllime", clLime},
-                    ColorCase{"255", clRed}, ColorCase{"$FF", clRed}, ColorCase{"$000000FF", clRed},
-                    ColorCase{"0xFF", clRed}, ColorCase{"xff", clRed}, ColorCase{"$FF0000", clBlue},
-                    ColorCase{"$8000000F", clBtnFace}, ColorCase{"-2147483633", clBtnFace}, ColorCase{"red", clTeal},
-                    ColorCase{"#FF0000", clTeal}, ColorCase{"RGB(255,0,0)", clTeal}, ColorCase{"", clTeal},
-                    ColorCase{"clNone", clNone}, ColorCase{"$20000000", 0x20000000}));
+INSTANTIATE_TEST_SUITE_P(Spellings,
+                         ReadColorOf,
+                         testing::Values(ColorCase{"clLime", clLime},
+                                         ColorCase{"CLLIME", clLime},
+                                         ColorCase{"cllime", clLime},
+                                         ColorCase{"255", clRed},
+                                         ColorCase{"$FF", clRed},
+                                         ColorCase{"$000000FF", clRed},
+                                         ColorCase{"0xFF", clRed},
+                                         ColorCase{"xff", clRed},
+                                         ColorCase{"$FF0000", clBlue},
+                                         ColorCase{"$8000000F", clBtnFace},
+                                         ColorCase{"-2147483633", clBtnFace},
+                                         ColorCase{"red", clTeal},
+                                         ColorCase{"#FF0000", clTeal},
+                                         ColorCase{"RGB(255,0,0)", clTeal},
+                                         ColorCase{"", clTeal},
+                                         ColorCase{"clNone", clNone},
+                                         ColorCase{"$20000000", 0x20000000}));
 
 TEST(ReadColor, AbsentKeyGivesTheDefaultThroughItsText) {
     TRxIniFile ini(kIniData + "there is no such file.ini");

@@ -30,27 +30,42 @@ TEST_P(ProfileLookupIn, FindsTheValueAsThePlatformDoes) {
     EXPECT_EQ(ProfileLookup(c.text, c.section, c.key), c.value) << "[" << c.section << "] " << c.key;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LineAndNameRules, ProfileLookupIn,
-    testing::Values(
-        Lookup{"[Main]\r\nA=1\r\n", "Main", "A", "1"}, Lookup{"[Main]\nA=1\n", "main", "a", "1"},
-        Lookup{"[MAIN]\nKey=1\n", "mAiN", "KEY", "1"}, Lookup{"[Main]\n  A  =  x y  \n", "Main", "A", "x y"},
-        Lookup{"[Main]\n\tA\t=\tx\t\n", "Main", "A", "x"}, Lookup{"[ Main ]\nA=1\n", "Main", "A", "1"},
-        Lookup{"[Main]\nA=1\n", "  Main\t", " A ", "1"}, Lookup{"[Main]\nA=\n", "Main", "A", ""},
-        Lookup{"[Main]\nA\n", "Main", "A", std::nullopt}, Lookup{"[Main]\nA=1\n", "Other", "A", std::nullopt},
-        Lookup{"[Main]\nA=1\n", "Main", "B", std::nullopt}, Lookup{"[Main]\nA=1\nA=2\n", "Main", "A", "1"},
-        Lookup{"[Main]\nB=1\n[Main]\nA=2\n", "Main", "A", std::nullopt},
-        Lookup{"[Main]\n;A=1\nA=2\n", "Main", "A", "2"}, Lookup{"[Main]\n;A=1\n", "Main", ";A", "1"},
-        Lookup{"[Main]\nA=1 ; note\n", "Main", "A", "1 ; note"}, Lookup{"[Main]\rA=1\rB=2\r", "Main", "B", "2"},
-        Lookup{"[Main]\nA=1\rB=2\n", "Main", "B", "2"}, Lookup{"G=1\n[Main]\n", "", "G", "1"},
-        Lookup{"[Main]\nA=b=c\n", "Main", "A", "b=c"}, Lookup{"[Main]\n=x\n", "Main", "", "x"},
-        Lookup{"[Main] trailing\nA=1\n", "Main", "A", "1"}, Lookup{"[a]b]\nA=1\n", "a]b", "A", "1"},
-        Lookup{"[Main\nA=1\n", "Main", "A", std::nullopt}, Lookup{"[Main]\nA=\"q\"\n", "Main", "A", "\"q\""},
-        Lookup{Bytes("[Main]\nA=be\0fore\n"), "Main", "A", "be"},
-        Lookup{"\xef\xbb\xbf[Main]\nA=1\n", "Main", "A", "1"},
-        Lookup{Bytes("\xff\xfe[\0M\0]\0\n\0A\0=\0" "1\0"), "M", "A", "1"},
-        Lookup{"[Main]\x1a\nA=1\x1a\n", "Main", "A", "1"}, Lookup{"[Main]\nA=\xa0x\xa0\n", "Main", "A", "\xa0x\xa0"},
-        Lookup{"[M\xe9nu]\nA=1\n", "M\xc9NU", "A", std::nullopt}, Lookup{"", "Main", "A", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(LineAndNameRules,
+                         ProfileLookupIn,
+                         testing::Values(Lookup{"[Main]\r\nA=1\r\n", "Main", "A", "1"},
+                                         Lookup{"[Main]\nA=1\n", "main", "a", "1"},
+                                         Lookup{"[MAIN]\nKey=1\n", "mAiN", "KEY", "1"},
+                                         Lookup{"[Main]\n  A  =  x y  \n", "Main", "A", "x y"},
+                                         Lookup{"[Main]\n\tA\t=\tx\t\n", "Main", "A", "x"},
+                                         Lookup{"[ Main ]\nA=1\n", "Main", "A", "1"},
+                                         Lookup{"[Main]\nA=1\n", "  Main\t", " A ", "1"},
+                                         Lookup{"[Main]\nA=\n", "Main", "A", ""},
+                                         Lookup{"[Main]\nA\n", "Main", "A", std::nullopt},
+                                         Lookup{"[Main]\nA=1\n", "Other", "A", std::nullopt},
+                                         Lookup{"[Main]\nA=1\n", "Main", "B", std::nullopt},
+                                         Lookup{"[Main]\nA=1\nA=2\n", "Main", "A", "1"},
+                                         Lookup{"[Main]\nB=1\n[Main]\nA=2\n", "Main", "A", std::nullopt},
+                                         Lookup{"[Main]\n;A=1\nA=2\n", "Main", "A", "2"},
+                                         Lookup{"[Main]\n;A=1\n", "Main", ";A", "1"},
+                                         Lookup{"[Main]\nA=1 ; note\n", "Main", "A", "1 ; note"},
+                                         Lookup{"[Main]\rA=1\rB=2\r", "Main", "B", "2"},
+                                         Lookup{"[Main]\nA=1\rB=2\n", "Main", "B", "2"},
+                                         Lookup{"G=1\n[Main]\n", "", "G", "1"},
+                                         Lookup{"[Main]\nA=b=c\n", "Main", "A", "b=c"},
+                                         Lookup{"[Main]\n=x\n", "Main", "", "x"},
+                                         Lookup{"[Main] trailing\nA=1\n", "Main", "A", "1"},
+                                         Lookup{"[a]b]\nA=1\n", "a]b", "A", "1"},
+                                         Lookup{"[Main\nA=1\n", "Main", "A", std::nullopt},
+                                         Lookup{"[Main]\nA=\"q\"\n", "Main", "A", "\"q\""},
+                                         Lookup{Bytes("[Main]\nA=be\0fore\n"), "Main", "A", "be"},
+                                         Lookup{"\xef\xbb\xbf[Main]\nA=1\n", "Main", "A", "1"},
+                                         Lookup{Bytes("\xff\xfe[\0M\0]\0\n\0A\0=\0"
+                                                      "1\0"),
+                                                "M", "A", "1"},
+                                         Lookup{"[Main]\x1a\nA=1\x1a\n", "Main", "A", "1"},
+                                         Lookup{"[Main]\nA=\xa0x\xa0\n", "Main", "A", "\xa0x\xa0"},
+                                         Lookup{"[M\xe9nu]\nA=1\n", "M\xc9NU", "A", std::nullopt},
+                                         Lookup{"", "Main", "A", std::nullopt}));
 
 struct Copy {
     std::string value;
@@ -64,13 +79,22 @@ TEST_P(ProfileCopyOf, RemovesOnePairOfQuotesAndCutsToTheBuffer) {
     EXPECT_EQ(ProfileCopyEntry(GetParam().value, GetParam().buffer), GetParam().expected) << GetParam().value;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Quotes, ProfileCopyOf,
-    testing::Values(Copy{"\"quoted\"", 2048, "quoted"}, Copy{"'single'", 2048, "single"},
-                    Copy{"\"mismatch'", 2048, "\"mismatch'"}, Copy{"\"", 2048, "\""}, Copy{"\"\"", 2048, ""},
-                    Copy{"''", 2048, ""}, Copy{"\"a\"b\"", 2048, "a\"b"}, Copy{"\"half", 2048, "\"half"},
-                    Copy{"plain", 2048, "plain"}, Copy{"abcdef", 4, "abc"}, Copy{"\"ab\"", 4, "ab"},
-                    Copy{"\"abc\"", 4, "ab"}, Copy{"\"abcd\"", 4, "abc"}, Copy{"x", 0, ""}));
+INSTANTIATE_TEST_SUITE_P(Quotes,
+                         ProfileCopyOf,
+                         testing::Values(Copy{"\"quoted\"", 2048, "quoted"},
+                                         Copy{"'single'", 2048, "single"},
+                                         Copy{"\"mismatch'", 2048, "\"mismatch'"},
+                                         Copy{"\"", 2048, "\""},
+                                         Copy{"\"\"", 2048, ""},
+                                         Copy{"''", 2048, ""},
+                                         Copy{"\"a\"b\"", 2048, "a\"b"},
+                                         Copy{"\"half", 2048, "\"half"},
+                                         Copy{"plain", 2048, "plain"},
+                                         Copy{"abcdef", 4, "abc"},
+                                         Copy{"\"ab\"", 4, "ab"},
+                                         Copy{"\"abc\"", 4, "ab"},
+                                         Copy{"\"abcd\"", 4, "abc"},
+                                         Copy{"x", 0, ""}));
 
 TEST(ProfileCopy, CutsLongValuesTo2047Characters) {
     EXPECT_EQ(ProfileCopyEntry(std::string(3000, 'x'), 2048), std::string(2047, 'x'));

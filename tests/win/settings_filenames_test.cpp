@@ -15,7 +15,7 @@ namespace {
 
 // A scratch folder under the temporary folder, removed with its files at the end of the test.
 class Scratch : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
@@ -23,15 +23,18 @@ protected:
         CreateDirectoryA(dir_.c_str(), nullptr);
     }
     void TearDown() override {
-        for (const auto& file : files_) DeleteFileA(file.c_str());
-        for (auto it = folders_.rbegin(); it != folders_.rend(); ++it) RemoveDirectoryA(it->c_str());
+        for (const auto& file : files_)
+            DeleteFileA(file.c_str());
+        for (auto it = folders_.rbegin(); it != folders_.rend(); ++it)
+            RemoveDirectoryA(it->c_str());
         RemoveDirectoryA(dir_.c_str());
     }
 
     // A file whose last-write time is the given local date (or now).
     std::string MakeFile(const std::string& name, WORD year = 0, WORD month = 1, WORD day = 2) {
         const std::string path = dir_ + name;
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file =
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (year) {
             SYSTEMTIME local{};
             local.wYear = year;

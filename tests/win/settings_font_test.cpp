@@ -51,7 +51,8 @@ TEST(FontsOnWindows, DefaultFaceFollowsTheSystem) {
 TEST(FontsOnWindows, PlatformMulDivIsTheSystemsMulDiv) {
     for (const int a : {-13, -11, 0, 7, 8, 9, 12, 100000})
         for (const int b : {72, 96, 120, -96})
-            for (const int c : {72, 96, 120, -72, 0}) EXPECT_EQ(PlatformMulDiv(a, b, c), MulDiv(a, b, c));
+            for (const int c : {72, 96, 120, -72, 0})
+                EXPECT_EQ(PlatformMulDiv(a, b, c), MulDiv(a, b, c));
 }
 
 TEST(FontRealisation, LogFontCarriesEveryProperty) {
@@ -131,7 +132,8 @@ TEST(FontRealisation, HandleIsDeletedWithTheLastUser) {
 }
 
 TEST(ResolveColorOnWindows, SystemColoursAreTheSystemsColours) {
-    for (int n = 0; n <= 30; ++n) EXPECT_EQ(ResolveColor(SystemColor(n)), static_cast<TColor>(GetSysColor(n))) << n;
+    for (int n = 0; n <= 30; ++n)
+        EXPECT_EQ(ResolveColor(SystemColor(n)), static_cast<TColor>(GetSysColor(n))) << n;
     EXPECT_EQ(ResolveColor(static_cast<TColor>(0xFF00000F)), static_cast<TColor>(GetSysColor(COLOR_BTNFACE)));
     EXPECT_EQ(ResolveColor(0x00C08040), 0x00C08040);
     EXPECT_EQ(ResolveColor(clNone), clNone);

@@ -22,8 +22,10 @@ std::vector<std::string> CorpusFiles() {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((kCorpus + "*.ini").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do names.push_back(found.cFileName);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.push_back(found.cFileName);
     while (FindNextFileA(search, &found));
     FindClose(search);
     std::sort(names.begin(), names.end());
@@ -37,7 +39,8 @@ std::string ReadBytes(const std::string& path) {
 
 std::string Trim(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
+    if (first == std::string::npos)
+        return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
@@ -49,11 +52,13 @@ void CollectNames(const std::string& bytes, std::set<std::string>& sections, std
     size_t start = 0;
     while (start <= bytes.size()) {
         size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos) end = bytes.size();
+        if (end == std::string::npos)
+            end = bytes.size();
         const std::string raw = bytes.substr(start, end - start);
         const std::string line = Trim(raw);
         start = end + 1;
-        if (line.empty()) continue;
+        if (line.empty())
+            continue;
         const std::string name = raw.c_str();  // callers pass C strings
         if (line[0] == '[') {
             const size_t last = line.rfind(']'), first = line.find(']');
@@ -84,7 +89,9 @@ std::vector<std::string> Spellings(const std::string& name) {
     return {name, Upper(name), Lower(name), "  " + name + "  ", "\t" + name};
 }
 
-std::string Platform(const std::string& path, const std::string& section, const std::string& key,
+std::string Platform(const std::string& path,
+                     const std::string& section,
+                     const std::string& key,
                      const std::string& fallback) {
     char buffer[2048];
     const DWORD length =
@@ -125,7 +132,8 @@ TEST(ProfileDifferential, ParserAgreesWithThePlatformOnEveryCorpusFile) {
             const std::string expected = Platform(path, s, k, d);
             const std::string actual = ReadProfileString(path, s, k, d);
             ++compared;
-            if (actual == expected) return;
+            if (actual == expected)
+                return;
             ++mismatches;
             if (++fileMismatches <= 6)
                 ADD_FAILURE() << file << " [" << Shown(s) << "] " << Shown(k) << " default " << Shown(d)
@@ -133,7 +141,8 @@ TEST(ProfileDifferential, ParserAgreesWithThePlatformOnEveryCorpusFile) {
         };
         for (const std::string& section : sections) {
             for (const std::string& key : keys) {
-                for (const std::string& d : defaults) compare(section, key, d);
+                for (const std::string& d : defaults)
+                    compare(section, key, d);
                 const auto s = Spellings(section), k = Spellings(key);
                 for (size_t i = 1; i < s.size(); ++i) {
                     compare(s[i], key, "dflt");
