@@ -1,0 +1,88 @@
+// Reading a menu definition through the two INI back ends: the platform's GetPrivateProfileStringA
+// (what the menu uses on Windows) and the project's own parser (what it uses elsewhere), in one
+// process. A 20-entry and a 1000-entry definition are generated into a temporary folder; each is
+// loaded into the full menu model, so every one of the model's reads is timed.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "harness.h"
+#include "menu/menuinfo.h"
+#include "menu/menujson.h"
+#include "settings/profile.h"
+
+namespace {
+
+// The model's reader with the project's own parser in place of the platform function.
+class TPortableIniFile final : public TRxIniFile {
+public:
+    using TRxIniFile::TRxIniFile;
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) override {
+        return ReadProfileString(FileName(), section, key, fallback);
+    }
+};
+
+std::string Definition(int entries) {
+    std::string text = "[Main]\r\nBackground=menu.bmp\r\nAppName=Benchmark\r\nAppTaskName=Benchmark\r\nProgCount=" +
+                       std::to_string(entries) + "\r\n";
+    for (int n = 1; n <= entries; ++n) {
+        const std::string y = std::to_string(20 + (n % 12) * 36);
+        text += "[Prog_" + std::to_string(n) + "]\r\nX=40\r\nY=" + y + "\r\nWidth=240\r\nHeight=28\r\n";
+        text += "ButtonText=Entry number " + std::to_string(n) + "\r\nFontInfo=Arial,12,B,0,clYellow,0\r\n";
+        text += "HighlightColor=clLime\r\nTopContourColor=clBlack\r\nBottomContourColor=$00404040\r\n";
+        text += "ExePath=setup\\setup" + std::to_string(n) + ".exe\r\nExeCommandLine=/s\r\nExeWorkingPath=setup\r\n";
+        text += "PreRunMessage=\r\nAfterRunMessage=Done\r\nTerminateAfterStart=" + std::to_string(n % 2) + "\r\n";
+    }
+    return text;
+}
+
+std::string WriteDefinition(const std::string& folder, int entries) {
+    const std::string name = folder + "\\menu" + std::to_string(entries) + ".ini";
+    if (FILE* file = std::fopen(name.c_str(), "wb")) {
+        const std::string text = Definition(entries);
+        std::fwrite(text.data(), 1, text.size(), file);
+        std::fclose(file);
+    }
+    return name;
+}
+
+void Measure(const std::string& fileName, int entries, int iterations, int rounds) {
+    const auto registry = PlatformRegistry();
+    const auto platform = [&] { TVornelInfo(std::make_unique<TRxIniFile>(fileName), *registry); };
+    const auto portable = [&] { TVornelInfo(std::make_unique<TPortableIniFile>(fileName), *registry); };
+
+    const bool same = MenuModelJson(TVornelInfo(std::make_unique<TRxIniFile>(fileName), *registry)) ==
+                      MenuModelJson(TVornelInfo(std::make_unique<TPortableIniFile>(fileName), *registry));
+    const long reads = 5 + 15L * entries;
+    std::printf("%d entries (%ld reads, %lld bytes), models identical: %s\n", entries, reads,
+                static_cast<long long>(std::filesystem::file_size(fileName)), same ? "yes" : "NO");
+
+    const double platformSeconds = bench::BestSeconds(platform, iterations, rounds);
+    const double portableSeconds = bench::BestSeconds(portable, iterations, rounds);
+    const std::string platformName = "GetPrivateProfileStringA, " + std::to_string(entries) + " entries";
+    const std::string portableName = "own parser (ReadProfileString), " + std::to_string(entries) + " entries";
+    bench::Report(platformName.c_str(), platformSeconds, platformSeconds, "GetPrivateProfileStringA");
+    bench::Report(portableName.c_str(), portableSeconds, platformSeconds, "GetPrivateProfileStringA");
+    std::printf("%-48s %10.3f us / %.3f us per read\n\n", "  per read (platform / own)", platformSeconds / reads * 1e6,
+                portableSeconds / reads * 1e6);
+}
+
+}  // namespace
+
+int main() {
+    char temp[MAX_PATH + 1] = {};
+    GetTempPathA(sizeof temp, temp);
+    const std::string folder = std::string(temp) + "menu-ini-bench-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder.c_str(), nullptr);
+
+    Measure(WriteDefinition(folder, 20), 20, 20, 5);
+    Measure(WriteDefinition(folder, 1000), 1000, 1, 3);
+
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    return 0;
+}
