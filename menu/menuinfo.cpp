@@ -1,5 +1,7 @@
 #include "menu/menuinfo.h"
 
+#include <algorithm>
+
 #include "menu/regmacro.h"
 #include "settings/filenames.h"
 
@@ -28,15 +30,14 @@ void TVornelInfo::ReadMain() {
     if (!icon.empty()) iconPath_ = iniDir_ + icon;
     appName_ = iniFile_->ReadString(kMainSection, "AppName", "");
     appTaskName_ = iniFile_->ReadString(kMainSection, "AppTaskName", "");
-    progCount_ = iniFile_->ReadInteger(kMainSection, "ProgCount", 1);
+    progCount_ = std::min(iniFile_->ReadInteger(kMainSection, "ProgCount", 1), kMaxProgCount);
 }
 
 void TVornelInfo::ReadEntries() {
-    // A count of 0 or below reads no section. The counter is widened so that a count of the
-    // largest integer cannot overflow it.
-    for (int64_t n = 1; n <= progCount_; ++n) {
+    // A count of 0 or below reads no section.
+    for (int32_t n = 1; n <= progCount_; ++n) {
         entries_.push_back(std::make_unique<TProgInfo>());
-        entries_.back()->ReadFrom(*iniFile_, "Prog_" + DecimalText(static_cast<int32_t>(n)));
+        entries_.back()->ReadFrom(*iniFile_, "Prog_" + DecimalText(n));
     }
 }
 

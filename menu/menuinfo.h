@@ -13,6 +13,11 @@
 
 class TVornelInfo {
 public:
+    // The most entries a menu reads: a larger "ProgCount" is taken as this many, so that a
+    // mistyped count cannot stall the start for hours or exhaust memory (each entry costs fifteen
+    // reads of the file and one button). Zero and negative counts are kept as read.
+    static constexpr int32_t kMaxProgCount = 1000;
+
     // Reads the definition file `fileName` (its full name), resolving macros in the host's registry.
     explicit TVornelInfo(const std::string& fileName);
     // The same, resolving macros through `registry`.
@@ -27,7 +32,7 @@ public:
     const std::string& AppTaskName() const { return appTaskName_; }
     const std::string& BackgroundPath() const { return backgroundPath_; }
     const std::string& IconPath() const { return iconPath_; }
-    int32_t ProgCount() const { return progCount_; }
+    int32_t ProgCount() const { return progCount_; }  // as read, at most kMaxProgCount
     const std::string& IniFileName() const { return iniFileName_; }
     const std::string& IniDir() const { return iniDir_; }
     const TRxIniFile& IniFile() const { return *iniFile_; }

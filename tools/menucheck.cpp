@@ -1,5 +1,6 @@
 // menucheck PATH: prints, as JSON on standard output, the menu model exactly as the menu builds it
-// from PATH (a menu.ini, or the folder holding it), registry macros resolved.
+// from PATH (a menu.ini, or the folder holding it), registry macros resolved. Relative targets are
+// tested for existence against the current folder, as the menu does.
 // Exit codes: 0 report printed; 2 no usable PATH; 1 any other failure.
 
 #include <cstdio>
@@ -16,11 +17,11 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-// The definition file that PATH names, or empty after reporting why there is none.
+// The definition file that PATH names, or empty after reporting why there is none. PATH must
+// exist; a folder without menu.ini is fine, the menu then runs on its defaults.
 std::string DefinitionFile(const std::string& path) {
     switch (KindOfPath(path)) {
         case PathKind::Folder:
-            // A folder without menu.ini is fine: the menu then runs on its defaults.
             return NormalDir(path) + "menu.ini";
         case PathKind::File:
             return path;
@@ -30,9 +31,6 @@ std::string DefinitionFile(const std::string& path) {
         case PathKind::Missing:
             break;
     }
-    // A definition file that is missing in an existing folder gives the defaults, as in the menu.
-    const std::string folder = FileDirPart(path);
-    if (folder.empty() || KindOfPath(folder) == PathKind::Folder) return path;
     std::fprintf(stderr, "menucheck: no such file or folder: %s\n", path.c_str());
     return {};
 }
@@ -44,8 +42,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: menucheck PATH\n  PATH: a menu.ini, or the folder that holds it\n");
         return kUsageError;
     }
-    const std::string fileName = DefinitionFile(argv[1]);
-    if (fileName.empty()) return kUsageError;
+    const std::string definition = DefinitionFile(argv[1]);
+    if (definition.empty()) return kUsageError;
+    // The menu always names its definition by full path; a bare name would also make the platform's
+    // profile functions look in the Windows folder instead of the current one.
+    const std::string fileName = FullPathName(definition);
+    if (fileName.empty()) {
+        std::fprintf(stderr, "menucheck: cannot make a full path of %s\n", definition.c_str());
+        return kUsageError;
+    }
     try {
         const TVornelInfo menu(fileName);
         if (!WriteStandardOutput(MenuModelJson(menu))) {

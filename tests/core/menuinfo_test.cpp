@@ -107,6 +107,16 @@ TEST_F(MenuModel, ZeroOrNegativeCountReadsNoEntry) {
     }
 }
 
+TEST_F(MenuModel, HugeCountIsLimited) {
+    const auto menu = Load("[Main]\nProgCount=2147483647\n[Prog_1000]\nButtonText=last\n[Prog_1001]\nButtonText=x\n");
+    EXPECT_EQ(menu->ProgCount(), TVornelInfo::kMaxProgCount);
+    ASSERT_EQ(menu->Entries().size(), static_cast<size_t>(TVornelInfo::kMaxProgCount));
+    EXPECT_EQ(menu->GetEntry(TVornelInfo::kMaxProgCount - 1)->ButtonText, "last");
+    EXPECT_EQ(menu->GetEntry(TVornelInfo::kMaxProgCount), nullptr);
+    EXPECT_EQ(Load("[Main]\nProgCount=1000\n")->ProgCount(), 1000);
+    EXPECT_EQ(Load("[Main]\nProgCount=1001\n")->ProgCount(), 1000);
+}
+
 TEST_F(MenuModel, MissingSectionsGiveDefaultEntries) {
     const auto menu = Load("[Main]\nProgCount=3\n[Prog_1]\nButtonText=Install\nTerminateAfterStart=0\n");
     ASSERT_EQ(menu->Entries().size(), 3u);
