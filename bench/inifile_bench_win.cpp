@@ -19,7 +19,7 @@ namespace {
 
 // The model's reader with the project's own parser in place of the platform function.
 class TPortableIniFile final : public TRxIniFile {
-public:
+  public:
     using TRxIniFile::TRxIniFile;
     std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) override {
         return ReadProfileString(FileName(), section, key, fallback);

@@ -11,6 +11,7 @@ bool WriteStandardOutput(std::string_view bytes) {
     const int previous = _setmode(_fileno(stdout), _O_BINARY);
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
     const bool flushed = std::fflush(stdout) == 0;
-    if (previous != -1) _setmode(_fileno(stdout), previous);
+    if (previous != -1)
+        _setmode(_fileno(stdout), previous);
     return flushed && written;
 }

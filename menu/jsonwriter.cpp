@@ -6,17 +6,32 @@ std::string JsonQuoted(std::string_view utf8) {
     std::string out = "\"";
     for (const char c : utf8) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\b': out += "\\b"; break;
-            case '\f': out += "\\f"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\b':
+                out += "\\b";
+                break;
+            case '\f':
+                out += "\\f";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(c)));
+                    std::snprintf(escape, sizeof escape, "\\u%04x",
+                                  static_cast<unsigned>(static_cast<unsigned char>(c)));
                     out += escape;
                 } else {
                     out += c;
@@ -32,7 +47,8 @@ void TJsonWriter::Indent() {
 }
 
 void TJsonWriter::StartValue(std::string_view key) {
-    if (levels_.empty()) return;
+    if (levels_.empty())
+        return;
     Level& level = levels_.back();
     text_ += level.empty ? "\n" : ",\n";
     level.empty = false;
@@ -44,7 +60,8 @@ void TJsonWriter::StartValue(std::string_view key) {
 }
 
 void TJsonWriter::Close(char bracket) {
-    if (levels_.empty()) return;
+    if (levels_.empty())
+        return;
     const bool empty = levels_.back().empty;
     levels_.pop_back();
     if (!empty) {
@@ -52,7 +69,8 @@ void TJsonWriter::Close(char bracket) {
         Indent();
     }
     text_ += bracket;
-    if (levels_.empty()) text_ += '\n';
+    if (levels_.empty())
+        text_ += '\n';
 }
 
 void TJsonWriter::BeginObject(std::string_view key) {

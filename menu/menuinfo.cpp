@@ -27,7 +27,8 @@ void TVornelInfo::ReadMain() {
     // Background and icon are always taken relative to the definition's folder, as written.
     backgroundPath_ = iniDir_ + iniFile_->ReadString(kMainSection, "Background", "menu.bmp");
     const std::string icon = iniFile_->ReadString(kMainSection, "Icon", "");
-    if (!icon.empty()) iconPath_ = iniDir_ + icon;
+    if (!icon.empty())
+        iconPath_ = iniDir_ + icon;
     appName_ = iniFile_->ReadString(kMainSection, "AppName", "");
     appTaskName_ = iniFile_->ReadString(kMainSection, "AppTaskName", "");
     progCount_ = std::min(iniFile_->ReadInteger(kMainSection, "ProgCount", 1), kMaxProgCount);
@@ -49,6 +50,7 @@ void TVornelInfo::ResolveMacros(TRegistryReader& registry) {
 }
 
 const TProgInfo* TVornelInfo::GetEntry(int32_t index) const {
-    if (index < 0 || static_cast<size_t>(index) >= entries_.size()) return nullptr;
+    if (index < 0 || static_cast<size_t>(index) >= entries_.size())
+        return nullptr;
     return entries_[static_cast<size_t>(index)].get();
 }

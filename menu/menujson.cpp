@@ -57,7 +57,8 @@ std::string MenuModelJson(const TVornelInfo& menu) {
     WriteText(json, "IniFileName", menu.IniFileName());
     WriteText(json, "IniDir", menu.IniDir());
     json.BeginArray("Entries");
-    for (const auto& entry : menu.Entries()) WriteEntry(json, *entry);
+    for (const auto& entry : menu.Entries())
+        WriteEntry(json, *entry);
     json.EndArray();
     json.EndObject();
     return json.Text();

@@ -16,7 +16,7 @@ HKEY RootKey(RegistryRoot root) {
 }
 
 class TWinRegistryKey final : public TRegistryKey {
-public:
+  public:
     explicit TWinRegistryKey(UniqueKey key) : key_(std::move(key)) {}
 
     std::string ReadString(const std::string& name) override {
@@ -36,8 +36,10 @@ public:
             DWORD length = size;
             const LONG status = RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type,
                                                  reinterpret_cast<BYTE*>(data.data()), &length);
-            if (status == ERROR_MORE_DATA) continue;
-            if (status != ERROR_SUCCESS) break;
+            if (status == ERROR_MORE_DATA)
+                continue;
+            if (status != ERROR_SUCCESS)
+                break;
             if (type != REG_SZ && type != REG_EXPAND_SZ)
                 throw ERegistryException(FmtLoadStr(StrId::SInvalidRegType, name.c_str()));
             const size_t filled = std::min<size_t>(length, size);
@@ -47,17 +49,18 @@ public:
         throw ERegistryException(FmtLoadStr(StrId::SRegGetDataFailed, name.c_str()));
     }
 
-private:
+  private:
     UniqueKey key_;
 };
 
 class TWinRegistry final : public TRegistryReader {
-public:
+  public:
     std::unique_ptr<TRegistryKey> OpenKey(RegistryRoot root, const std::string& path) override {
         // Read access only: full access to a machine-wide key is refused to users without
         // administrative rights, and the menu never writes.
         HKEY raw = nullptr;
-        if (RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) return nullptr;
+        if (RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS)
+            return nullptr;
         return std::make_unique<TWinRegistryKey>(UniqueKey(raw));
     }
 };

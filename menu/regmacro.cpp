@@ -26,9 +26,12 @@ size_t PositionOrEnd(const std::string& text, std::string_view marker) {
 // Characters `first` to `last` (1-based, inclusive), clipped to the text; empty when the range is
 // empty or reversed.
 std::string Piece(const std::string& text, size_t first, size_t last) {
-    if (first < 1) first = 1;
-    if (last > text.size()) last = text.size();
-    if (first > last) return {};
+    if (first < 1)
+        first = 1;
+    if (last > text.size())
+        last = text.size();
+    if (first > last)
+        return {};
     return text.substr(first - 1, last - first + 1);
 }
 
@@ -59,17 +62,20 @@ RegistryRoot RegistryRootOf(const std::string& token) {
 }
 
 std::string ResolveRegistryMacro(const std::string& text, TRegistryReader& registry) {
-    if (!IsRegistryMacro(text)) return text;
+    if (!IsRegistryMacro(text))
+        return text;
     const TRegistryMacro macro = ParseRegistryMacro(text);
 
     std::string result = macro.Fallback;
     try {
         std::string path = macro.KeyPath;
-        if (!path.empty() && path.front() == '\\') path.erase(0, 1);
+        if (!path.empty() && path.front() == '\\')
+            path.erase(0, 1);
         if (const std::unique_ptr<TRegistryKey> key = registry.OpenKey(RegistryRootOf(macro.RootToken), path)) {
             const std::string candidate = key->ReadString(macro.ValueName) + macro.FileSuffix;
             // The fallback is taken as it is: it is neither tested nor resolved again.
-            if (FilePresent(candidate) || macro.Fallback.empty()) result = candidate;
+            if (FilePresent(candidate) || macro.Fallback.empty())
+                result = candidate;
         }
     } catch (const std::exception&) {
         // A value of the wrong type, or any other failure to read, leaves the fallback.

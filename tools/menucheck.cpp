@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
     const std::string definition = DefinitionFile(argv[1]);
-    if (definition.empty()) return kUsageError;
+    if (definition.empty())
+        return kUsageError;
     // The menu always names its definition by full path; a bare name would also make the platform's
     // profile functions look in the Windows folder instead of the current one.
     const std::string fileName = FullPathName(definition);

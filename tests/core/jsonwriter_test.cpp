@@ -15,13 +15,17 @@ TEST_P(JsonQuoting, EscapesWhatJsonRequires) {
     EXPECT_EQ(JsonQuoted(GetParam().text), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, JsonQuoting,
-    testing::Values(QuoteCase{"", R"("")"}, QuoteCase{"plain text", R"("plain text")"},
-                    QuoteCase{R"(C:\Menu\menu.ini)", R"("C:\\Menu\\menu.ini")"},
-                    QuoteCase{R"(say "hi")", R"("say \"hi\"")"}, QuoteCase{"a\tb\nc\rd", R"("a\tb\nc\rd")"},
-                    QuoteCase{"\b\f", R"("\b\f")"}, QuoteCase{std::string("\0\x01\x1f", 3), R"("\u0000\u0001\u001f")"},
-                    QuoteCase{"/ and \x7f", "\"/ and \x7f\""}, QuoteCase{"caf\xc3\xa9", "\"caf\xc3\xa9\""}));
+INSTANTIATE_TEST_SUITE_P(Texts,
+                         JsonQuoting,
+                         testing::Values(QuoteCase{"", R"("")"},
+                                         QuoteCase{"plain text", R"("plain text")"},
+                                         QuoteCase{R"(C:\Menu\menu.ini)", R"("C:\\Menu\\menu.ini")"},
+                                         QuoteCase{R"(say "hi")", R"("say \"hi\"")"},
+                                         QuoteCase{"a\tb\nc\rd", R"("a\tb\nc\rd")"},
+                                         QuoteCase{"\b\f", R"("\b\f")"},
+                                         QuoteCase{std::string("\0\x01\x1f", 3), R"("\u0000\u0001\u001f")"},
+                                         QuoteCase{"/ and \x7f", "\"/ and \x7f\""},
+                                         QuoteCase{"caf\xc3\xa9", "\"caf\xc3\xa9\""}));
 
 TEST(JsonWriter, IndentsNestedObjectsAndArrays) {
     TJsonWriter json;

@@ -13,7 +13,7 @@
 #include "shell/strings.h"
 
 class TMemoryRegistry final : public TRegistryReader {
-public:
+  public:
     struct Value {
         std::string text;
         bool isString = true;
@@ -31,25 +31,27 @@ public:
     std::unique_ptr<TRegistryKey> OpenKey(RegistryRoot root, const std::string& path) override {
         opened.emplace_back(root, path);
         const auto found = keys_.find({root, path});
-        if (found == keys_.end()) return nullptr;
+        if (found == keys_.end())
+            return nullptr;
         return std::make_unique<Key>(found->second);
     }
 
     std::vector<std::pair<RegistryRoot, std::string>> opened;
 
-private:
+  private:
     class Key final : public TRegistryKey {
-    public:
+      public:
         explicit Key(const Values& values) : values_(values) {}
         std::string ReadString(const std::string& name) override {
             const auto found = values_.find(name);
-            if (found == values_.end()) return {};
+            if (found == values_.end())
+                return {};
             if (!found->second.isString)
                 throw ERegistryException(FmtLoadStr(StrId::SInvalidRegType, name.c_str()));
             return found->second.text;
         }
 
-    private:
+      private:
         const Values& values_;
     };
 

@@ -10,7 +10,7 @@
 namespace {
 
 class MenuModel : public testing::Test {
-protected:
+  protected:
     // Writes menu.ini with the given text and reads the model from it.
     std::unique_ptr<TVornelInfo> Load(const std::string& ini) {
         return std::make_unique<TVornelInfo>(files_.Write("menu.ini", ini), registry_);
@@ -207,13 +207,20 @@ TEST_P(MenuModelTerminate, OnlyAZeroIntegerIsFalse) {
     EXPECT_EQ(menu->GetEntry(0)->TerminateAfterStart, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Spellings, MenuModelTerminate,
-                         testing::Values(TerminateCase{"0", false}, TerminateCase{"$0", false},
-                                         TerminateCase{"0x0", false}, TerminateCase{"-0", false},
-                                         TerminateCase{"1", true}, TerminateCase{"2", true},
-                                         TerminateCase{"-1", true}, TerminateCase{"$10", true},
-                                         TerminateCase{"false", true}, TerminateCase{"no", true},
-                                         TerminateCase{"true", true}, TerminateCase{"", true},
+INSTANTIATE_TEST_SUITE_P(Spellings,
+                         MenuModelTerminate,
+                         testing::Values(TerminateCase{"0", false},
+                                         TerminateCase{"$0", false},
+                                         TerminateCase{"0x0", false},
+                                         TerminateCase{"-0", false},
+                                         TerminateCase{"1", true},
+                                         TerminateCase{"2", true},
+                                         TerminateCase{"-1", true},
+                                         TerminateCase{"$10", true},
+                                         TerminateCase{"false", true},
+                                         TerminateCase{"no", true},
+                                         TerminateCase{"true", true},
+                                         TerminateCase{"", true},
                                          TerminateCase{"off", true}));
 
 TEST_F(MenuModel, MacroPassResolvesTargetsAndWorkingFoldersInOrder) {
@@ -251,8 +258,9 @@ TEST_F(MenuModel, RunnableNeedsAnExistingFile) {
     files_.Write("setup/setup.exe", "MZ");
     files_.Write("readme.txt", "hello");
     const std::string ini = "[Main]\nProgCount=4\n[Prog_1]\nExePath=" + (files_ / "setup/setup.exe") +
-                            "\n[Prog_2]\nExePath=" + (files_ / "readme.txt") + "\n[Prog_3]\nExePath=" +
-                            (files_ / "setup") + "\n[Prog_4]\nExePath=" + (files_ / "missing.exe") + "\n";
+                            "\n[Prog_2]\nExePath=" + (files_ / "readme.txt") +
+                            "\n[Prog_3]\nExePath=" + (files_ / "setup") +
+                            "\n[Prog_4]\nExePath=" + (files_ / "missing.exe") + "\n";
     const auto menu = Load(ini);
     EXPECT_TRUE(IsEntryRunnable(*menu->GetEntry(0)));
     EXPECT_TRUE(IsEntryRunnable(*menu->GetEntry(1)));

@@ -30,7 +30,8 @@ TEST_P(RegistryMacroParsing, CutsPiecesAtFixedPositions) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Positions, RegistryMacroParsing,
+    Positions,
+    RegistryMacroParsing,
     testing::Values(
         ParseCase{R"($REG$HKLMSoftware\Maker\Viewer$KEY$Path$DEF$viewer\viewer.exe$EXENAME$\viewer.exe)",
                   {"HKLM", R"(Software\Maker\Viewer)", "Path", R"(viewer\viewer.exe)", R"(\viewer.exe)"}},
@@ -48,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         // A marker not at the start still gives pieces at the fixed positions.
         ParseCase{R"(C:\$REG$HKLMSoft$KEY$V$DEF$fb)", {"EG$H", "KLMSoft", "V", "fb", ""}},
         // Texts too short for their pieces.
-        ParseCase{"$REG$", {"", "", "$", "", ""}}, ParseCase{"$REG$HK", {"HK", "", "$HK", "", ""}},
+        ParseCase{"$REG$", {"", "", "$", "", ""}},
+        ParseCase{"$REG$HK", {"HK", "", "$HK", "", ""}},
         ParseCase{"$REG$HKLM$KEY$", {"HKLM", "", "", "", ""}},
         // Markers out of order give empty pieces rather than reversed ones.
         ParseCase{"$REG$HKLMk$DEF$fb$KEY$v", {"HKLM", "k$DEF$fb", "", "fb$KEY$v", ""}},
@@ -74,7 +76,7 @@ TEST(RegistryMacroRoot, OnlyHklmSelectsTheMachine) {
 }
 
 class RegistryMacroResolution : public testing::Test {
-protected:
+  protected:
     RegistryMacroResolution() {
         app_ = files_.MakeFolder("App");
         files_.Write("App/app.exe", "MZ");
@@ -170,7 +172,7 @@ TEST_F(RegistryMacroResolution, RelativeCandidateIsLookedUpInTheCurrentFolder) {
 
 TEST(RegistryMacroFailures, AnyRegistryErrorLeavesTheFallback) {
     class TFailingRegistry final : public TRegistryReader {
-    public:
+      public:
         std::unique_ptr<TRegistryKey> OpenKey(RegistryRoot, const std::string&) override {
             throw std::runtime_error("registry unavailable");
         }

@@ -27,13 +27,23 @@ TEST(MenuModelOnWindows, ReadsTheDefinitionAndResolvesMacrosInTheRegistry) {
         "ProgCount=3\r\n"
         "[Prog_1]\r\nX=40\r\nY=60\r\nWidth=240\r\nHeight=28\r\nButtonText=Install\r\n"
         "FontInfo=Times New Roman,12,B,0,clYellow,204\r\nHighlightColor=clLime\r\nBottomContourColor=clGray\r\n"
-        "ExePath=" + files.Path() + "\\setup\\setup.exe\r\nTerminateAfterStart=1\r\n"
-        "[Prog_2]\r\nButtonText=Browse\r\n"
-        "ExePath=$REG$HKCU" + key.Path() + "$KEY$Path$DEF$viewer\\viewer.exe$EXENAME$\\viewer.exe\r\n"
-        "ExeWorkingPath=$REG$HKCU" + key.Path() + "$KEY$Path\r\n"
-        "ExeCommandLine=$REG$HKCU" + key.Path() + "$KEY$Path\r\nTerminateAfterStart=no\r\n"
-        "[Prog_3]\r\nExePath=$REG$HKCU" + key.Path() + "\\Absent$KEY$Path$DEF$viewer\\viewer.exe\r\n"
-        "TerminateAfterStart=0\r\n");
+        "ExePath=" +
+            files.Path() +
+            "\\setup\\setup.exe\r\nTerminateAfterStart=1\r\n"
+            "[Prog_2]\r\nButtonText=Browse\r\n"
+            "ExePath=$REG$HKCU" +
+            key.Path() +
+            "$KEY$Path$DEF$viewer\\viewer.exe$EXENAME$\\viewer.exe\r\n"
+            "ExeWorkingPath=$REG$HKCU" +
+            key.Path() +
+            "$KEY$Path\r\n"
+            "ExeCommandLine=$REG$HKCU" +
+            key.Path() +
+            "$KEY$Path\r\nTerminateAfterStart=no\r\n"
+            "[Prog_3]\r\nExePath=$REG$HKCU" +
+            key.Path() +
+            "\\Absent$KEY$Path$DEF$viewer\\viewer.exe\r\n"
+            "TerminateAfterStart=0\r\n");
 
     const TVornelInfo menu(ini);
     EXPECT_EQ(menu.IniDir(), files.Path() + "\\");

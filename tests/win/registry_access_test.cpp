@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "import_patch.h"
-#include "menu/regmacro.h"
 #include "menu/registry.h"
+#include "menu/regmacro.h"
 #include "registry_test_key.h"
 #include "win_test_files.h"
 
@@ -24,14 +24,16 @@ std::vector<REGSAM> requested;
 LONG WINAPI OpenAsLimitedUser(HKEY root, LPCSTR path, DWORD options, REGSAM access, PHKEY result) {
     requested.push_back(access);
     const REGSAM readOnly = KEY_READ | KEY_WOW64_32KEY | KEY_WOW64_64KEY;
-    if (access & ~readOnly) return ERROR_ACCESS_DENIED;
+    if (access & ~readOnly)
+        return ERROR_ACCESS_DENIED;
     return realOpen(root, path, options, access, result);
 }
 
 class RegistryAccess : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        if (!machine_.Created()) GTEST_SKIP() << "no write access to HKEY_LOCAL_MACHINE here";
+        if (!machine_.Created())
+            GTEST_SKIP() << "no write access to HKEY_LOCAL_MACHINE here";
         ASSERT_TRUE(patch_.Installed());
         realOpen = reinterpret_cast<OpenFunction>(patch_.Original());
         requested.clear();

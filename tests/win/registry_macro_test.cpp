@@ -11,7 +11,7 @@
 namespace {
 
 class RegistryMacroOnWindows : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(key_.Created());
         app_ = files_.MakeFolder("App");
@@ -96,7 +96,8 @@ TEST_F(RegistryMacroOnWindows, HkcrReadsTheCurrentUserNotTheClassesRoot) {
 
 TEST_F(RegistryMacroOnWindows, MachineRootIsReadForHklmOnly) {
     TTestRegistryKey machine(HKEY_LOCAL_MACHINE);
-    if (!machine.Created()) GTEST_SKIP() << "no write access to HKEY_LOCAL_MACHINE here";
+    if (!machine.Created())
+        GTEST_SKIP() << "no write access to HKEY_LOCAL_MACHINE here";
     ASSERT_TRUE(machine.SetText("Path", app_));
     const std::string rest = "$KEY$Path$DEF$fb$EXENAME$\\app.exe";
     EXPECT_EQ(Resolve("$REG$HKLM" + machine.Path() + rest), app_ + "\\app.exe");

@@ -9,13 +9,14 @@
 namespace {
 
 class RegistryReader : public testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(key_.Created()); }
 
     std::unique_ptr<TRegistryKey> Open() { return registry_->OpenKey(RegistryRoot::CurrentUser, key_.Path()); }
     std::string Read(const std::string& name) {
         const std::unique_ptr<TRegistryKey> key = Open();
-        if (!key) throw std::runtime_error("test key did not open");
+        if (!key)
+            throw std::runtime_error("test key did not open");
         return key->ReadString(name);
     }
 
@@ -117,13 +118,15 @@ TEST_F(RegistryReader, MissingKeyDoesNotOpenAndIsNotCreated) {
     EXPECT_EQ(registry_->OpenKey(RegistryRoot::CurrentUser, path), nullptr);
     HKEY raw = nullptr;
     EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &raw), ERROR_FILE_NOT_FOUND);
-    if (raw) RegCloseKey(raw);
+    if (raw)
+        RegCloseKey(raw);
 }
 
 TEST_F(RegistryReader, CurrentUserAndMachineAreDifferentRoots) {
     ASSERT_TRUE(key_.SetText("Where", "user"));
     TTestRegistryKey machine(HKEY_LOCAL_MACHINE);
-    if (!machine.Created()) GTEST_SKIP() << "no write access to HKEY_LOCAL_MACHINE here";
+    if (!machine.Created())
+        GTEST_SKIP() << "no write access to HKEY_LOCAL_MACHINE here";
     ASSERT_TRUE(machine.SetText("Where", "machine"));
     const auto userKey = registry_->OpenKey(RegistryRoot::CurrentUser, key_.Path());
     const auto machineKey = registry_->OpenKey(RegistryRoot::LocalMachine, machine.Path());

@@ -25,7 +25,7 @@ inline void DeleteRegistryTree(HKEY parent, const std::string& name) {
 }
 
 class TTestRegistryKey {
-public:
+  public:
     explicit TTestRegistryKey(HKEY root) : root_(root) {
         static int serial = 0;
         path_ = "Software\\MenuTests\\Run" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
@@ -48,15 +48,14 @@ public:
     const std::string& Path() const { return path_; }
 
     bool SetBytes(const std::string& name, DWORD type, const void* data, DWORD size) const {
-        return RegSetValueExA(key_.get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size) ==
-               ERROR_SUCCESS;
+        return RegSetValueExA(key_.get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
     }
     // A REG_SZ (or other string type) value with its terminating NUL.
     bool SetText(const std::string& name, const std::string& text, DWORD type = REG_SZ) const {
         return SetBytes(name, type, text.c_str(), static_cast<DWORD>(text.size() + 1));
     }
 
-private:
+  private:
     HKEY root_;
     std::string path_;
     UniqueKey key_;

@@ -8,7 +8,7 @@
 #include <string>
 
 class TWinTestFolder {
-public:
+  public:
     TWinTestFolder() {
         char temp[MAX_PATH + 1] = {};
         GetTempPathA(sizeof temp, temp);
@@ -35,7 +35,8 @@ public:
             const size_t end = name.find('\\', start);
             full += "\\" + name.substr(start, end == std::string::npos ? std::string::npos : end - start);
             CreateDirectoryA(full.c_str(), nullptr);
-            if (end == std::string::npos) break;
+            if (end == std::string::npos)
+                break;
             start = end + 1;
         }
         return full;
@@ -43,7 +44,8 @@ public:
     // Writes the file `name` (relative, its folders created); returns its full name.
     std::string Write(const std::string& name, const std::string& bytes) const {
         const size_t slash = name.rfind('\\');
-        if (slash != std::string::npos) MakeFolder(name.substr(0, slash));
+        if (slash != std::string::npos)
+            MakeFolder(name.substr(0, slash));
         const std::string full = path_ + "\\" + name;
         if (FILE* file = std::fopen(full.c_str(), "wb")) {
             std::fwrite(bytes.data(), 1, bytes.size(), file);
@@ -52,13 +54,13 @@ public:
         return full;
     }
 
-private:
+  private:
     std::string path_;
 };
 
 // Runs the rest of the scope in `folder` as the current folder.
 class TWinCurrentFolder {
-public:
+  public:
     explicit TWinCurrentFolder(const std::string& folder) {
         GetCurrentDirectoryA(sizeof previous_, previous_);
         SetCurrentDirectoryA(folder.c_str());
@@ -67,6 +69,6 @@ public:
     TWinCurrentFolder(const TWinCurrentFolder&) = delete;
     TWinCurrentFolder& operator=(const TWinCurrentFolder&) = delete;
 
-private:
+  private:
     char previous_[MAX_PATH + 1] = {};
 };
