@@ -1,16 +1,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-
 #include "menu/pathkind.h"
+#include "settings/filenames.h"
 
 PathKind KindOfPath(const std::string& name) {
     if (name.empty())
         return PathKind::Missing;
-    // Names built the Windows way separate with backslashes; the host separates with "/".
-    std::string hostName = name;
-    std::replace(hostName.begin(), hostName.end(), '\\', '/');
+    const std::string hostName = HostPath(name);
     struct stat info {};
     if (stat(hostName.c_str(), &info) != 0)
         return PathKind::Missing;

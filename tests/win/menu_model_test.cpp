@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "registry_test_key.h"
+#include "menu_registry_key.h"
+#include "menu_win_files.h"
 #include "settings/color.h"
-#include "win_test_files.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "menu/registry.h"
-#include "registry_test_key.h"
+#include "menu_registry_key.h"
 #include "shell/exceptions.h"
 
 namespace {

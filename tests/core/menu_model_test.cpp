@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "memory_registry.h"
+#include "menu_memory_registry.h"
 #include "menu_test_files.h"
 #include "settings/color.h"
 #include "settings/filenames.h"

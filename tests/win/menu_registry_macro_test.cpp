@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "menu/regmacro.h"
-#include "registry_test_key.h"
-#include "win_test_files.h"
+#include "menu_registry_key.h"
+#include "menu_win_files.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "memory_registry.h"
+#include "menu_memory_registry.h"
 #include "menu_test_files.h"
 
 namespace {

@@ -9,11 +9,11 @@
 
 #include <vector>
 
-#include "import_patch.h"
 #include "menu/registry.h"
 #include "menu/regmacro.h"
-#include "registry_test_key.h"
-#include "win_test_files.h"
+#include "menu_import_patch.h"
+#include "menu_registry_key.h"
+#include "menu_win_files.h"
 
 namespace {
 
