@@ -84,7 +84,7 @@ int main() {
     CreateDirectoryA(folder.c_str(), nullptr);
 
     Measure(WriteDefinition(folder, 20), 20, 20, 20);
-    // The own parser reads the whole file for every key: one load of the large file takes minutes.
+    // The own parser reads the whole file for every key: one load of the large file takes long.
     Measure(WriteDefinition(folder, 1000), 1000, 3, 1);
 
     std::error_code ignored;
