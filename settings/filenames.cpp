@@ -16,17 +16,6 @@ bool IsSeparator(char c) {
     return c == '\\' || c == ':' || (kHostUsesSlash && c == '/');
 }
 
-// Calls visit(position, length) for each character of the name: a lead byte and the byte after it
-// form one character of length 2; a lead byte at the very end stands alone.
-template <typename Visit>
-void ForEachCharacter(std::string_view name, Visit visit) {
-    for (size_t i = 0; i < name.size();) {
-        const size_t length = IsLeadByte(static_cast<unsigned char>(name[i])) && i + 1 < name.size() ? 2 : 1;
-        visit(i, length);
-        i += length;
-    }
-}
-
 bool IsAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }

@@ -4,6 +4,8 @@
 // never taken for a backslash or a colon.
 
 #include <array>
+#include <cstddef>
+#include <string_view>
 
 // True when `byte` starts a double-byte character in the system code page (always false on a
 // system without double-byte support).
@@ -19,3 +21,19 @@ LeadByteTable ShiftJisLeadBytes();
 // own) and can be replaced, for example by a test that reads Shift-JIS names. On Windows the
 // platform's own code-page information is used and this has no effect.
 void SetLeadBytes(const LeadByteTable& table);
+
+// The length of the character at `at`: 2 for a lead byte and the byte after it, else 1 (also for
+// a lead byte at the very end, which stands alone).
+inline size_t CharacterLength(std::string_view text, size_t at) {
+    return IsLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size() ? 2 : 1;
+}
+
+// Calls visit(position, length) for each character of the text.
+template <typename Visit>
+void ForEachCharacter(std::string_view text, Visit visit) {
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = CharacterLength(text, i);
+        visit(i, length);
+        i += length;
+    }
+}

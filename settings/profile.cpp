@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "settings/asciitext.h"
+#include "settings/leadbytes.h"
 
 namespace {
 
@@ -12,6 +13,10 @@ bool IsProfileBlank(unsigned char c) {
     return c == ' ' || (c >= '\t' && c <= '\r') || c == 0x1A;
 }
 
+// Every search below steps over double-byte characters whole, as the platform reads the file in
+// the system code page: the second byte of such a character is never a line end, "=", "]", a
+// blank or a letter whose case could be ignored.
+
 std::string_view TrimStart(std::string_view text) {
     while (!text.empty() && IsProfileBlank(static_cast<unsigned char>(text.front())))
         text.remove_prefix(1);
@@ -19,9 +24,30 @@ std::string_view TrimStart(std::string_view text) {
 }
 
 std::string_view TrimEnd(std::string_view text) {
-    while (!text.empty() && IsProfileBlank(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
+    size_t end = 0;
+    ForEachCharacter(text, [&](size_t at, size_t length) {
+        if (length == 2 || !IsProfileBlank(static_cast<unsigned char>(text[at])))
+            end = at + length;
+    });
+    return text.substr(0, end);
+}
+
+// The position of the first single-byte character that is one of `wanted`, or npos.
+size_t FindFirst(std::string_view text, std::string_view wanted) {
+    for (size_t i = 0; i < text.size(); i += CharacterLength(text, i))
+        if (CharacterLength(text, i) == 1 && wanted.find(text[i]) != std::string_view::npos)
+            return i;
+    return std::string_view::npos;
+}
+
+// The position of the last single-byte character `wanted`, or npos.
+size_t FindLast(std::string_view text, char wanted) {
+    size_t found = std::string_view::npos;
+    ForEachCharacter(text, [&](size_t at, size_t length) {
+        if (length == 1 && text[at] == wanted)
+            found = at;
+    });
+    return found;
 }
 
 // Names and values are C strings once read: they end at a zero byte.
@@ -29,13 +55,23 @@ std::string_view UpToZero(std::string_view text) {
     return text.substr(0, text.find('\0'));
 }
 
+// Equal names up to the letter case of single-byte ASCII letters.
 bool SameName(std::string_view stored, std::string_view wanted) {
-    return SameTextIgnoringAsciiCase(UpToZero(stored), wanted);
+    stored = UpToZero(stored);
+    if (stored.size() != wanted.size())
+        return false;
+    for (size_t i = 0; i < stored.size();) {
+        const size_t length = CharacterLength(stored, i);
+        if (length == 2 ? stored.substr(i, 2) != wanted.substr(i, 2) : AsciiUpper(stored[i]) != AsciiUpper(wanted[i]))
+            return false;
+        i += length;
+    }
+    return true;
 }
 
 // The next line from `rest`: up to and including the next CR or LF.
 std::string_view NextLine(std::string_view& rest) {
-    size_t end = rest.find_first_of("\r\n");
+    size_t end = FindFirst(rest, "\r\n");
     end = end == std::string_view::npos ? rest.size() : end + 1;
     const std::string_view line = rest.substr(0, end);
     rest.remove_prefix(end);
@@ -47,7 +83,7 @@ std::string_view NextLine(std::string_view& rest) {
 std::optional<std::string_view> SectionName(std::string_view line) {
     if (line.empty() || line.front() != '[')
         return std::nullopt;
-    const size_t close = line.rfind(']');
+    const size_t close = FindLast(line, ']');
     if (close == std::string_view::npos)
         return std::nullopt;
     return TrimEnd(TrimStart(line.substr(1, close - 1)));
@@ -134,7 +170,7 @@ std::optional<std::string> ProfileLookup(std::string_view text, std::string_view
         }
         if (!inWanted)
             continue;
-        const size_t equals = line.find('=');
+        const size_t equals = FindFirst(line, "=");
         const std::string_view name = TrimEnd(line.substr(0, equals));
         if (!SameName(name, wantedKey))
             continue;

@@ -3,6 +3,8 @@
 
 #include "settings/profile.h"
 
+#include "settings/leadbytes.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -66,6 +68,38 @@ INSTANTIATE_TEST_SUITE_P(LineAndNameRules,
                                          Lookup{"[Main]\nA=\xa0x\xa0\n", "Main", "A", "\xa0x\xa0"},
                                          Lookup{"[M\xe9nu]\nA=1\n", "M\xc9NU", "A", std::nullopt},
                                          Lookup{"", "Main", "A", std::nullopt}));
+
+// Reads texts as a Shift-JIS system does for the length of one test.
+class ShiftJisProfile : public testing::Test {
+  protected:
+    ShiftJisProfile() { SetLeadBytes(ShiftJisLeadBytes()); }
+    ~ShiftJisProfile() override { SetLeadBytes(LeadByteTable{}); }
+};
+
+TEST_F(ShiftJisProfile, SecondBytesAreNeverLettersOfAnotherCase) {
+    // 0x83 0x61 and 0x83 0x41 are two different katakana, not one name in two letter cases.
+    const std::string text = "[Main]\n\x83\x61=first\n";
+    EXPECT_EQ(ProfileLookup(text, "Main", "\x83\x61"), "first");
+    EXPECT_EQ(ProfileLookup(text, "Main", "\x83\x41"), std::nullopt);
+}
+
+TEST_F(ShiftJisProfile, SecondBytesAreNeverBracketsOrBlanks) {
+    // 0x83 0x5D ends in the byte of "]": the header "[\x83\x5D" has no closing bracket.
+    EXPECT_EQ(ProfileLookup("[\x83\x5d\nA=1\n", "", "[\x83\x5d"), std::nullopt);
+    EXPECT_EQ(ProfileLookup("[\x83\x5d]\nA=1\n", "\x83\x5d", "A"), "1");
+    EXPECT_EQ(ProfileLookup("[M]\nT=\x95\x5c\n", "M", "T"), "\x95\x5c");
+}
+
+TEST_F(ShiftJisProfile, LeadByteTakesTheNextByteEvenAtALineEnd) {
+    // The platform reads the lead byte and the line feed as one (invalid) character.
+    EXPECT_EQ(ProfileLookup("[M]\nA=x\x95\nB=2\n", "M", "B"), std::nullopt);
+    EXPECT_EQ(ProfileLookup("[M]\nA=x\x95\nB=2\n", "M", "A"), "x\x95\nB=2");
+}
+
+TEST(ProfileWithoutDoubleByteSupport, EveryByteIsACharacter) {
+    EXPECT_EQ(ProfileLookup("[M]\nA=x\x95\nB=2\n", "M", "B"), "2");
+    EXPECT_EQ(ProfileLookup("[\x83\x5d\nA=1\n", "\x83", "A"), "1");
+}
 
 struct Copy {
     std::string value;
