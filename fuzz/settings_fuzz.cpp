@@ -8,8 +8,10 @@
 #include <string_view>
 
 #include "settings/color.h"
+#include "settings/filenames.h"
 #include "settings/fonttext.h"
 #include "settings/inttext.h"
+#include "settings/leadbytes.h"
 #include "settings/profile.h"
 #include "shell/exceptions.h"
 
@@ -33,7 +35,18 @@ void FuzzProfile(std::string_view input) {
     ProfileLookup(text, "", "");
 }
 
+void FuzzFileName(std::string_view name) {
+    if (name.substr(0, FileDirPart(name).size()) != FileDirPart(name))
+        __builtin_trap();  // the folder part is a prefix of the name
+    const std::string dir = NormalDir(name);
+    if (dir.compare(0, name.size(), name) != 0 || dir.size() > name.size() + 2)
+        __builtin_trap();
+    if (HostPath(name).size() != name.size())
+        __builtin_trap();
+}
+
 void FuzzValue(std::string_view value) {
+    FuzzFileName(value);
     const int32_t a = TextToIntDef(value, 17);
     try {
         if (TextToInt(value) != a)
@@ -69,6 +82,9 @@ void FuzzValue(std::string_view value) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // Inputs starting with an odd byte are read as on a Shift-JIS system.
+    static const LeadByteTable shiftJis = ShiftJisLeadBytes();
+    SetLeadBytes(size > 0 && (data[0] & 1) ? shiftJis : LeadByteTable{});
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     FuzzProfile(input);
     for (size_t start = 0; start <= input.size();) {
