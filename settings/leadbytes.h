@@ -11,6 +11,10 @@
 // system without double-byte support).
 bool IsLeadByte(unsigned char byte);
 
+// True when the system code page has double-byte characters at all: texts can then be searched
+// byte by byte.
+bool HasLeadBytes();
+
 // One flag per byte value.
 using LeadByteTable = std::array<bool, 256>;
 

@@ -24,6 +24,11 @@ std::string_view TrimStart(std::string_view text) {
 }
 
 std::string_view TrimEnd(std::string_view text) {
+    if (!HasLeadBytes()) {
+        while (!text.empty() && IsProfileBlank(static_cast<unsigned char>(text.back())))
+            text.remove_suffix(1);
+        return text;
+    }
     size_t end = 0;
     ForEachCharacter(text, [&](size_t at, size_t length) {
         if (length == 2 || !IsProfileBlank(static_cast<unsigned char>(text[at])))
@@ -34,6 +39,8 @@ std::string_view TrimEnd(std::string_view text) {
 
 // The position of the first single-byte character that is one of `wanted`, or npos.
 size_t FindFirst(std::string_view text, std::string_view wanted) {
+    if (!HasLeadBytes())
+        return text.find_first_of(wanted);
     for (size_t i = 0; i < text.size(); i += CharacterLength(text, i))
         if (CharacterLength(text, i) == 1 && wanted.find(text[i]) != std::string_view::npos)
             return i;
@@ -42,6 +49,8 @@ size_t FindFirst(std::string_view text, std::string_view wanted) {
 
 // The position of the last single-byte character `wanted`, or npos.
 size_t FindLast(std::string_view text, char wanted) {
+    if (!HasLeadBytes())
+        return text.rfind(wanted);
     size_t found = std::string_view::npos;
     ForEachCharacter(text, [&](size_t at, size_t length) {
         if (length == 1 && text[at] == wanted)
@@ -158,10 +167,15 @@ std::optional<std::string> ProfileLookup(std::string_view text, std::string_view
     bool inWanted = wantedSection.empty();
     bool seenWanted = inWanted;
     for (std::string_view rest = body; !rest.empty();) {
-        const std::string_view line = TrimEnd(TrimStart(NextLine(rest)));
+        std::string_view line = TrimStart(NextLine(rest));
         if (line.empty())
             continue;
-        if (const auto name = SectionName(line)) {
+        const bool header = line.front() == '[';
+        // Outside the wanted section only headers matter.
+        if (!header && !inWanted)
+            continue;
+        line = TrimEnd(line);
+        if (const auto name = header ? SectionName(line) : std::nullopt) {
             // Only the first section of the wanted name is searched.
             if (seenWanted)
                 return std::nullopt;
