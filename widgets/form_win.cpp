@@ -1,6 +1,12 @@
 #include "widgets/form_win.h"
 
+#include <algorithm>
+
 #include "shell/application_win.h"
+
+namespace {
+constexpr LONG kLargestWindow = 32767;
+}  // namespace
 
 POINT ScreenCenteredPosition(int screenWidth, int screenHeight, int width, int height) {
     POINT p{(screenWidth - width) / 2, (screenHeight - height) / 2};
@@ -156,6 +162,15 @@ void TForm::WndProc(TMessage& message) {
             if (Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
                 return;
             break;
+        case WM_GETMINMAXINFO: {
+            // The window may be as large as its content asks for, also beyond the screen: the client
+            // area must match exactly what the program sets.
+            DefaultHandler(message);
+            auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
+            info->ptMaxTrackSize.x = std::max<LONG>(info->ptMaxTrackSize.x, kLargestWindow);
+            info->ptMaxTrackSize.y = std::max<LONG>(info->ptMaxTrackSize.y, kLargestWindow);
+            return;
+        }
         case CM_APPICONCHANGED:
             if (icon_.Empty())
                 UpdateIcon();

@@ -7,7 +7,7 @@
 namespace {
 
 class MenuLikeForm : public TForm {
-  public:
+public:
     explicit MenuLikeForm(TComponent* owner) : TForm(owner) {
         BorderStyle = bsSingle;
         BorderIcons = biSystemMenu | biMinimize;
@@ -162,6 +162,9 @@ TEST(FormShowing, PutsAFormLargerThanTheScreenAtTheTopLeft) {
     GetWindowRect(form.Handle(), &outer);
     EXPECT_EQ(outer.left, 0);
     EXPECT_EQ(outer.top, 0);
+    // And the client area is still exactly what was asked for.
+    EXPECT_EQ(form.ClientWidth(), GetSystemMetrics(SM_CXSCREEN) + 100);
+    EXPECT_EQ(form.ClientHeight(), GetSystemMetrics(SM_CYSCREEN) + 100);
 }
 
 }  // namespace
