@@ -168,9 +168,9 @@ TEST(MenuProcessFailure, MissingBackgroundNamesTheFullPathUnderTheDefaultTitle) 
 
 TEST(MenuProcessFailure, DefaultTitleKeepsTheFirstPartOfTheProgramName) {
     DiscFolder disc;
-    disc.CopyProgram("my.START.menu.exe");
-    const BoxText box = ExpectStartupError(disc, "my.START.menu.exe");
-    EXPECT_EQ(box.caption, "My");
+    disc.CopyProgram("SETUP.Start.menu.exe");
+    const BoxText box = ExpectStartupError(disc, "SETUP.Start.menu.exe");
+    EXPECT_EQ(box.caption, "Setup");
 }
 
 TEST(MenuProcessFailure, NotABitmap) {
