@@ -7,16 +7,6 @@
 
 #include "shell/handles_win.h"
 
-void PutLe16(Bytes& out, uint32_t value) {
-    out.push_back(static_cast<uint8_t>(value));
-    out.push_back(static_cast<uint8_t>(value >> 8));
-}
-
-void PutLe32(Bytes& out, uint32_t value) {
-    PutLe16(out, value & 0xFFFF);
-    PutLe16(out, value >> 16);
-}
-
 DiscFolder::DiscFolder() {
     static std::atomic<int> counter{0};
     char temp[MAX_PATH];

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/bmpbuilder.h"
+
 using Bytes = std::vector<uint8_t>;
 
 // A 24-bit bottom-up BMP file of the given size; pixel(x, y) gives 0x00RRGGBB for each pixel.
@@ -38,36 +40,22 @@ private:
 };
 
 // --- implementation of the template ------------------------------------------------------------
-void PutLe16(Bytes& out, uint32_t value);
-void PutLe32(Bytes& out, uint32_t value);
-
 template <typename PixelFn>
 Bytes MakeBmp24(int width, int height, PixelFn pixel) {
-    const uint32_t row = (static_cast<uint32_t>(width) * 3 + 3) & ~3u;
-    const uint32_t image = row * static_cast<uint32_t>(height);
-    Bytes out;
-    out.reserve(54 + image);
-    out.push_back('B');
-    out.push_back('M');
-    PutLe32(out, 54 + image);
-    PutLe32(out, 0);
-    PutLe32(out, 54);
-    PutLe32(out, 40);
-    PutLe32(out, static_cast<uint32_t>(width));
-    PutLe32(out, static_cast<uint32_t>(height));
-    PutLe16(out, 1);
-    PutLe16(out, 24);
-    PutLe32(out, 0);
-    PutLe32(out, image);
-    for (int i = 0; i < 4; ++i) PutLe32(out, 0);
-    for (int y = height - 1; y >= 0; --y) {
-        for (int x = 0; x < width; ++x) {
+    testbmp::Spec spec;
+    spec.width = width;
+    spec.height = height;
+    spec.bitCount = 24;
+    const size_t row = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+    spec.pixels.assign(row * static_cast<size_t>(height), 0);
+    for (int y = 0; y < height; ++y) {
+        uint8_t* out = &spec.pixels[row * static_cast<size_t>(height - 1 - y)];  // bottom-up rows
+        for (int x = 0; x < width; ++x, out += 3) {
             const uint32_t rgb = pixel(x, y);
-            out.push_back(static_cast<uint8_t>(rgb));
-            out.push_back(static_cast<uint8_t>(rgb >> 8));
-            out.push_back(static_cast<uint8_t>(rgb >> 16));
+            out[0] = static_cast<uint8_t>(rgb);
+            out[1] = static_cast<uint8_t>(rgb >> 8);
+            out[2] = static_cast<uint8_t>(rgb >> 16);
         }
-        for (uint32_t pad = static_cast<uint32_t>(width) * 3; pad < row; ++pad) out.push_back(0);
     }
-    return out;
+    return testbmp::Build(spec);
 }

@@ -188,13 +188,28 @@ TEST(MenuProcessFailure, BitmapOfFewerThanFourteenBytes) {
 }
 
 TEST(MenuProcessFailure, BitmapEndingInsideItsColourTable) {
-    Bytes bmp = TestBitmap(16, 16);
-    bmp[28] = 8;  // 8 bits per pixel: a 1024-byte colour table that the file does not hold
-    bmp.resize(54 + 100);
+    testbmp::Spec spec;
+    spec.bitCount = 8;                       // a 1024-byte colour table...
+    spec.colorTable.assign(100, 0x55);       // ...of which the file holds 100 bytes
     DiscFolder disc;
     disc.CopyProgram();
-    disc.Write("menu.bmp", bmp);
+    disc.Write("menu.bmp", testbmp::Build(spec));
     EXPECT_EQ(ExpectStartupError(disc).text, "Stream read error.");
+}
+
+TEST(MenuProcessFailure, BitmapTheSystemRefusesToCreate) {
+    // A valid header for a picture far larger than any bitmap the system can make.
+    testbmp::Spec huge;
+    huge.width = huge.height = 60000;
+    huge.bitCount = 32;
+    huge.pixels.assign(64, 0x80);
+    DiscFolder disc;
+    disc.CopyProgram();
+    disc.Write("menu.bmp", testbmp::Build(huge));
+    const std::string text = ExpectStartupError(disc).text;
+    // The system's refusal comes with its error code and text, or without a code.
+    const bool withCode = text.rfind("Win32 Error.  Code: ", 0) == 0 && text.find(".\n") != std::string::npos;
+    EXPECT_TRUE(withCode || text == "Bitmap image is not valid.") << text;
 }
 
 TEST(MenuProcessFailure, IconErrorsCarryTheTitleFromTheDefinition) {
