@@ -9,7 +9,7 @@
 
 namespace testbmp {
 
-struct Spec {
+struct BmpFields {
     uint32_t headerSize = 40;  // 12 writes a core header
     int32_t width = 2;
     int32_t height = 2;
@@ -30,7 +30,7 @@ inline void Put(std::vector<uint8_t>& out, uint64_t value, int bytes) {
         out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
-inline std::vector<uint8_t> Build(const Spec& s) {
+inline std::vector<uint8_t> Build(const BmpFields& s) {
     std::vector<uint8_t> out;
     const uint32_t tables = static_cast<uint32_t>(s.masks.size() * 4 + s.colorTable.size());
     const uint32_t pixelStart = 14 + s.headerSize + tables + s.gap;
@@ -70,8 +70,8 @@ inline std::vector<uint8_t> Build(const Spec& s) {
 }
 
 // A 24-bit bottom-up image whose pixel (x, y) counted from the top is blue x, green y, red 0x80.
-inline Spec Rgb24(int32_t width, int32_t height) {
-    Spec s;
+inline BmpFields Rgb24(int32_t width, int32_t height) {
+    BmpFields s;
     s.width = width;
     s.height = height;
     const uint32_t row = (static_cast<uint32_t>(width) * 3 + 3) & ~3u;

@@ -12,7 +12,7 @@
 namespace {
 
 using testbmp::Build;
-using testbmp::Spec;
+using testbmp::BmpFields;
 
 TBitmapLayout Read(const std::vector<uint8_t>& file) {
     TMemoryStream stream(file);
@@ -51,7 +51,7 @@ TEST(BitmapLayout, Rgb24WithImageSizeZero) {
 }
 
 TEST(BitmapLayout, CoreHeaderIsWidenedWithItsColourTable) {
-    Spec s;
+    BmpFields s;
     s.headerSize = 12;
     s.width = 40000;  // unsigned 16-bit in a core header
     s.height = 3;
@@ -79,7 +79,7 @@ TEST(BitmapLayout, ColourCountDefaultsByBitCount) {
         uint32_t colors;
     } cases[] = {{1, 2}, {4, 16}, {8, 256}, {2, 0}, {16, 0}, {24, 0}, {32, 0}};
     for (const Case& c : cases) {
-        Spec s;
+        BmpFields s;
         s.bitCount = c.bitCount;
         s.colorTable = testbmp::Palette(c.colors);
         s.pixels.assign(16, 0);
@@ -90,7 +90,7 @@ TEST(BitmapLayout, ColourCountDefaultsByBitCount) {
 }
 
 TEST(BitmapLayout, MasksOnlyAfterAFortyByteHeaderWithBitFields) {
-    Spec s;
+    BmpFields s;
     s.bitCount = 16;
     s.compression = 3;
     s.masks = {0xF800, 0x07E0, 0x001F};
@@ -109,7 +109,7 @@ TEST(BitmapLayout, MasksOnlyAfterAFortyByteHeaderWithBitFields) {
 }
 
 TEST(BitmapLayout, AFullColourTableFitsAfterTheMasks) {
-    Spec s;
+    BmpFields s;
     s.bitCount = 16;
     s.compression = 3;
     s.clrUsed = 256;
@@ -133,7 +133,7 @@ TEST(BitmapLayout, ShortFilesAreStreamReadErrors) {
 }
 
 TEST(BitmapLayout, FileEndingInsideTheMasksOrColourTableIsAReadError) {
-    Spec masked;
+    BmpFields masked;
     masked.bitCount = 32;
     masked.compression = 3;
     masked.masks = {0xFF0000, 0xFF00, 0xFF};
@@ -141,14 +141,14 @@ TEST(BitmapLayout, FileEndingInsideTheMasksOrColourTableIsAReadError) {
     for (size_t size = 54; size < 66; ++size)
         EXPECT_EQ(ErrorOf<EReadError>(Truncated(withMasks, size)), "Stream read error") << size;
 
-    Spec paletted;
+    BmpFields paletted;
     paletted.bitCount = 8;
     paletted.colorTable = testbmp::Palette(256);
     const std::vector<uint8_t> withTable = Build(paletted);
     for (size_t size : {54u, 55u, 600u, 1077u})
         EXPECT_EQ(ErrorOf<EReadError>(Truncated(withTable, size)), "Stream read error") << size;
 
-    Spec core;
+    BmpFields core;
     core.headerSize = 12;
     core.bitCount = 4;
     core.colorTable = testbmp::Palette(16, 3);
@@ -163,17 +163,17 @@ TEST(BitmapLayout, RejectedInputsAreInvalidBitmaps) {
     EXPECT_EQ(invalid(notBm), "Bitmap image is not valid");
     EXPECT_EQ(invalid(Truncated(Build(testbmp::Rgb24(2, 2)), 14)), "Bitmap image is not valid");
     for (uint16_t planes : {0, 2, 3, 0xFFFF}) {
-        Spec s = testbmp::Rgb24(2, 2);
+        BmpFields s = testbmp::Rgb24(2, 2);
         s.planes = planes;
         EXPECT_EQ(invalid(Build(s)), "Bitmap image is not valid") << planes;
     }
     for (uint32_t headerSize : {0u, 4u, 11u, 13u, 16u, 39u}) {
-        Spec s = testbmp::Rgb24(2, 2);
+        BmpFields s = testbmp::Rgb24(2, 2);
         s.headerSize = headerSize;
         EXPECT_EQ(invalid(Build(s)), "Bitmap image is not valid") << headerSize;
     }
     for (uint32_t colors : {257u, 300u, 0x12345678u, 0xFFFFFFFFu}) {
-        Spec s;
+        BmpFields s;
         s.bitCount = 8;
         s.clrUsed = colors;
         s.colorTable = testbmp::Palette(300);
@@ -183,7 +183,7 @@ TEST(BitmapLayout, RejectedInputsAreInvalidBitmaps) {
 
 TEST(BitmapLayout, LargerHeadersAreReadWhole) {
     for (uint32_t headerSize : {40u, 52u, 56u, 64u, 108u, 124u, 200u}) {
-        Spec s = testbmp::Rgb24(2, 2);
+        BmpFields s = testbmp::Rgb24(2, 2);
         s.headerSize = headerSize;
         const TBitmapLayout layout = Read(Build(s));
         EXPECT_EQ(layout.info.size(), headerSize);
@@ -192,7 +192,7 @@ TEST(BitmapLayout, LargerHeadersAreReadWhole) {
 }
 
 TEST(BitmapLayout, HeaderSizeLargerThanTheFileIsAReadError) {
-    Spec s = testbmp::Rgb24(2, 2);
+    BmpFields s = testbmp::Rgb24(2, 2);
     std::vector<uint8_t> file = Build(s);
     PutU32(&file[14], 0xFFFFFFF0u);
     EXPECT_EQ(ErrorOf<EReadError>(file), "Stream read error");
@@ -200,7 +200,7 @@ TEST(BitmapLayout, HeaderSizeLargerThanTheFileIsAReadError) {
 
 // The file header's pixel offset is used when it points past the colour table into the file.
 TEST(BitmapLayout, PixelOffsetAfterAGapIsHonoured) {
-    Spec s = testbmp::Rgb24(2, 2);
+    BmpFields s = testbmp::Rgb24(2, 2);
     s.gap = 100;
     const TBitmapLayout layout = Read(Build(s));
     EXPECT_EQ(layout.pixelPosition, 54 + 100);
@@ -208,7 +208,7 @@ TEST(BitmapLayout, PixelOffsetAfterAGapIsHonoured) {
 }
 
 TEST(BitmapLayout, PixelOffsetOutsideTheUsableRangeIsIgnored) {
-    Spec s = testbmp::Rgb24(2, 2);
+    BmpFields s = testbmp::Rgb24(2, 2);
     s.bitCount = 8;
     s.colorTable = testbmp::Palette(256);
     s.pixels.assign(8, 0);
@@ -236,7 +236,7 @@ TEST(BitmapLayout, PixelOffsetOutsideTheUsableRangeIsIgnored) {
 }
 
 TEST(BitmapLayout, PixelBytesNeverExceedWhatTheImageHolds) {
-    Spec s = testbmp::Rgb24(2, 2);
+    BmpFields s = testbmp::Rgb24(2, 2);
     s.sizeImage = 0xFFFFFF00u;
     s.pixels.resize(4096, 0x55);  // more data than a 2 x 2 image holds
     TBitmapLayout layout = Read(Build(s));
@@ -249,7 +249,7 @@ TEST(BitmapLayout, PixelBytesNeverExceedWhatTheImageHolds) {
 }
 
 TEST(BitmapLayout, DataEndingEarlyGivesTheBytesThatAreThere) {
-    Spec s = testbmp::Rgb24(100, 100);
+    BmpFields s = testbmp::Rgb24(100, 100);
     s.pixels.resize(777);
     const TBitmapLayout layout = Read(Build(s));
     EXPECT_EQ(layout.header.sizeImage, 30000u);
@@ -257,7 +257,7 @@ TEST(BitmapLayout, DataEndingEarlyGivesTheBytesThatAreThere) {
 }
 
 TEST(BitmapLayout, HugeDimensionsSaturateInsteadOfWrapping) {
-    Spec s;
+    BmpFields s;
     s.width = std::numeric_limits<int32_t>::max();
     s.height = std::numeric_limits<int32_t>::min();
     s.bitCount = 0xFFFF;
@@ -269,7 +269,7 @@ TEST(BitmapLayout, HugeDimensionsSaturateInsteadOfWrapping) {
 }
 
 TEST(BitmapLayout, CompressedDataIsKeptInMemory) {
-    Spec s;
+    BmpFields s;
     s.bitCount = 8;
     s.compression = 1;  // BI_RLE8
     s.width = 4;

@@ -42,14 +42,14 @@ private:
 // --- implementation of the template ------------------------------------------------------------
 template <typename PixelFn>
 Bytes MakeBmp24(int width, int height, PixelFn pixel) {
-    testbmp::Spec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = 24;
+    testbmp::BmpFields fields;
+    fields.width = width;
+    fields.height = height;
+    fields.bitCount = 24;
     const size_t row = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-    spec.pixels.assign(row * static_cast<size_t>(height), 0);
+    fields.pixels.assign(row * static_cast<size_t>(height), 0);
     for (int y = 0; y < height; ++y) {
-        uint8_t* out = &spec.pixels[row * static_cast<size_t>(height - 1 - y)];  // bottom-up rows
+        uint8_t* out = &fields.pixels[row * static_cast<size_t>(height - 1 - y)];  // bottom-up rows
         for (int x = 0; x < width; ++x, out += 3) {
             const uint32_t rgb = pixel(x, y);
             out[0] = static_cast<uint8_t>(rgb);
@@ -57,5 +57,5 @@ Bytes MakeBmp24(int width, int height, PixelFn pixel) {
             out[2] = static_cast<uint8_t>(rgb >> 16);
         }
     }
-    return testbmp::Build(spec);
+    return testbmp::Build(fields);
 }

@@ -188,18 +188,18 @@ TEST(MenuProcessFailure, BitmapOfFewerThanFourteenBytes) {
 }
 
 TEST(MenuProcessFailure, BitmapEndingInsideItsColourTable) {
-    testbmp::Spec spec;
-    spec.bitCount = 8;                       // a 1024-byte colour table...
-    spec.colorTable.assign(100, 0x55);       // ...of which the file holds 100 bytes
+    testbmp::BmpFields fields;
+    fields.bitCount = 8;                       // a 1024-byte colour table...
+    fields.colorTable.assign(100, 0x55);       // ...of which the file holds 100 bytes
     DiscFolder disc;
     disc.CopyProgram();
-    disc.Write("menu.bmp", testbmp::Build(spec));
+    disc.Write("menu.bmp", testbmp::Build(fields));
     EXPECT_EQ(ExpectStartupError(disc).text, "Stream read error.");
 }
 
 TEST(MenuProcessFailure, BitmapTheSystemRefusesToCreate) {
     // A valid header for a picture far larger than any bitmap the system can make.
-    testbmp::Spec huge;
+    testbmp::BmpFields huge;
     huge.width = huge.height = 60000;
     huge.bitCount = 32;
     huge.pixels.assign(64, 0x80);

@@ -15,7 +15,7 @@ namespace {
 
 using imagetest::TempFile;
 using testbmp::Build;
-using testbmp::Spec;
+using testbmp::BmpFields;
 
 // Counts change notifications.
 struct ChangeCounter {
@@ -63,7 +63,7 @@ TEST(BitmapLoad, Rgb24WithImageSizeZero) {
 }
 
 TEST(BitmapLoad, TopDownReportsAPositiveHeight) {
-    Spec s = testbmp::Rgb24(4, 3);
+    BmpFields s = testbmp::Rgb24(4, 3);
     s.height = -3;  // the same rows, now read as top row first
     TBitmap bitmap;
     TempFile file(Build(s));
@@ -77,7 +77,7 @@ TEST(BitmapLoad, TopDownReportsAPositiveHeight) {
 }
 
 TEST(BitmapLoad, CoreHeaderWithThreeByteColours) {
-    Spec s;
+    BmpFields s;
     s.headerSize = 12;
     s.width = 2;
     s.height = 1;
@@ -92,7 +92,7 @@ TEST(BitmapLoad, CoreHeaderWithThreeByteColours) {
 }
 
 TEST(BitmapLoad, Rle8BecomesADeviceDependentBitmapAndKeepsItsData) {
-    Spec s;
+    BmpFields s;
     s.bitCount = 8;
     s.compression = 1;  // BI_RLE8
     s.width = 4;
@@ -116,7 +116,7 @@ TEST(BitmapLoad, Rle8BecomesADeviceDependentBitmapAndKeepsItsData) {
 }
 
 TEST(BitmapLoad, PaletteOnlyForTrueColourWithAColourTable) {
-    Spec s = testbmp::Rgb24(2, 2);
+    BmpFields s = testbmp::Rgb24(2, 2);
     s.clrUsed = 3;
     s.colorTable = testbmp::Palette(3);
     TBitmap bitmap;
@@ -129,7 +129,7 @@ TEST(BitmapLoad, PaletteOnlyForTrueColourWithAColourTable) {
     EXPECT_EQ(entries[2].peGreen, 253);
     EXPECT_EQ(entries[2].peBlue, 2);
 
-    Spec paletted;
+    BmpFields paletted;
     paletted.bitCount = 8;
     paletted.colorTable = testbmp::Palette(256);
     paletted.pixels.assign(8, 7);
@@ -200,14 +200,14 @@ TEST(BitmapErrors, NotBmIsInvalid) {
 }
 
 TEST(BitmapErrors, PlanesTwoIsInvalid) {
-    Spec s = testbmp::Rgb24(2, 2);
+    BmpFields s = testbmp::Rgb24(2, 2);
     s.planes = 2;
     TBitmap bitmap;
     EXPECT_EQ(LoadError<EInvalidGraphic>(bitmap, Build(s)), "Bitmap image is not valid");
 }
 
 TEST(BitmapErrors, FileEndingInTheColourTableIsAReadError) {
-    Spec s;
+    BmpFields s;
     s.bitCount = 4;
     s.colorTable = testbmp::Palette(16);
     std::vector<uint8_t> file = Build(s);
@@ -217,7 +217,7 @@ TEST(BitmapErrors, FileEndingInTheColourTableIsAReadError) {
 }
 
 TEST(BitmapErrors, UnreadableHeaderSizesAreInvalid) {
-    Spec s = testbmp::Rgb24(2, 2);
+    BmpFields s = testbmp::Rgb24(2, 2);
     s.headerSize = 16;
     TBitmap bitmap;
     EXPECT_EQ(LoadError<EInvalidGraphic>(bitmap, Build(s)), "Bitmap image is not valid");
@@ -232,7 +232,7 @@ TEST(BitmapErrors, FailedLoadKeepsThePreviousImage) {
     bitmap.LoadFromFile(picture.path());
     const HBITMAP before = bitmap.Handle();
     ChangeCounter changes(bitmap);
-    Spec bad = testbmp::Rgb24(2, 2);
+    BmpFields bad = testbmp::Rgb24(2, 2);
     bad.planes = 3;
     EXPECT_EQ(LoadError<EInvalidGraphic>(bitmap, Build(bad)), "Bitmap image is not valid");
     EXPECT_THROW(bitmap.LoadFromFile(imagetest::DataPath("missing.bmp")), EFOpenError);
@@ -242,7 +242,7 @@ TEST(BitmapErrors, FailedLoadKeepsThePreviousImage) {
 }
 
 TEST(BitmapErrors, SizesTheSystemCannotCreateAreRefusedNotCrashed) {
-    Spec s;
+    BmpFields s;
     s.width = 0x7FFFFFFF;
     s.height = 0x7FFFFFFF;
     s.bitCount = 32;
@@ -262,7 +262,7 @@ TEST(BitmapErrors, SizesTheSystemCannotCreateAreRefusedNotCrashed) {
 
 // The file header's pixel offset, when it points past the colour table, says where the pixels are.
 TEST(BitmapMended, PixelsAfterAGapAreReadFromThePixelOffset) {
-    Spec s = testbmp::Rgb24(3, 2);
+    BmpFields s = testbmp::Rgb24(3, 2);
     s.gap = 37;
     TBitmap bitmap;
     TempFile file(Build(s));
@@ -276,7 +276,7 @@ TEST(BitmapMended, PixelsAfterAGapAreReadFromThePixelOffset) {
 
 // An image size larger than width, height and bit count allow must not overrun the bitmap.
 TEST(BitmapMended, OversizedImageSizeReadsOnlyWhatTheBitmapHolds) {
-    Spec s = testbmp::Rgb24(3, 2);
+    BmpFields s = testbmp::Rgb24(3, 2);
     s.sizeImage = 0x7FFFFFF0;
     s.pixels.resize(s.pixels.size() + 100000, 0xCC);
     TMemoryStream stream(Build(s));
