@@ -1,6 +1,6 @@
 #include "app/backgroundpaint_win.h"
 
-#include "shell/handles_win.h"
+#include "base/handles_win.h"
 
 void PaintBackground(TCanvas& canvas, const TBitmap& bitmap) {
     HDC dc = canvas.Handle();

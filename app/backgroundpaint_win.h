@@ -3,6 +3,6 @@
 // it draws its background itself.
 
 #include "shell/bitmap_win.h"
-#include "widgets/canvas_win.h"
+#include "shell/canvas_win.h"
 
 void PaintBackground(TCanvas& canvas, const TBitmap& bitmap);

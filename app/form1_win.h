@@ -7,7 +7,7 @@
 
 #include "menu/menuinfo.h"
 #include "shell/bitmap_win.h"
-#include "widgets/form_win.h"
+#include "shell/form_win.h"
 
 class TForm1 : public TForm {
 public:

@@ -8,7 +8,7 @@
 
 #include "harness.h"
 #include "shell/bitmap_win.h"
-#include "shell/handles_win.h"
+#include "base/handles_win.h"
 
 namespace {
 

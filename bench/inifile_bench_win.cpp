@@ -12,7 +12,7 @@
 
 #include "harness.h"
 #include "menu/menuinfo.h"
-#include "menu/menujson.h"
+#include "tools/menujson.h"
 #include "settings/profile.h"
 
 namespace {

@@ -9,5 +9,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # ctest runs the Windows binaries under Wine.
-# Not runnable on hosts whose kernel cannot execute 32-bit code; the x86_64 tree runs the tests there.
+# scripts/wine-run picks 32-bit Wine for these programs.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)

@@ -1,5 +1,5 @@
 # Cross toolchain: 64-bit Windows with MinGW-w64. The same sources as the shipped 32-bit program,
-# built so that the Windows tests can run under 64-bit Wine on hosts that cannot execute 32-bit code.
+# built so that the Windows tests also run under 64-bit Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "shell/bmpformat.h"
-#include "shell/exceptions.h"
+#include "base/exceptions.h"
 #include "shell/icoformat.h"
-#include "shell/memorystream.h"
+#include "base/memorystream.h"
 
 namespace {
 

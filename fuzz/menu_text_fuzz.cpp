@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "menu/ansitext.h"
-#include "menu/jsonwriter.h"
+#include "tools/ansitext.h"
+#include "tools/jsonwriter.h"
 #include "menu/regmacro.h"
 
 namespace {

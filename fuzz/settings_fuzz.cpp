@@ -13,7 +13,7 @@
 #include "settings/inttext.h"
 #include "settings/leadbytes.h"
 #include "settings/profile.h"
-#include "shell/exceptions.h"
+#include "base/exceptions.h"
 
 namespace {
 

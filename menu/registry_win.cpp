@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "menu/registry.h"
-#include "shell/exceptions.h"
-#include "shell/handles_win.h"
-#include "shell/strings.h"
+#include "base/exceptions.h"
+#include "base/handles_win.h"
+#include "base/strings.h"
 
 namespace {
 

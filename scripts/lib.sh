@@ -2,27 +2,35 @@
 root=$(CDPATH= cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX="$root/build/wineprefix"
 
+# Compiler cache: paths below the source folder are hashed relative to it, so clones and work trees
+# in other folders share their objects.
+launcher=()
+if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+    launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 build_native() {
-    cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S "$root" -B "$root/build/native" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$root/build/native"
 }
 
 # The shipped program: 32-bit, size-optimised, into dist/.
 build_win32() {
-    cmake -S "$root" -B "$root/build/win32" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+    cmake -S "$root" -B "$root/build/win32" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=MinSizeRel \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
     cmake --build "$root/build/win32"
 }
 
-# The same sources for 64-bit Windows, whose tests run under 64-bit Wine.
+# The same sources for 64-bit Windows, whose tests run under 64-bit Wine as well.
 build_win64() {
-    cmake -S "$root" -B "$root/build/win64" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DMENU_DIST=OFF \
+    cmake -S "$root" -B "$root/build/win64" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=MinSizeRel -DMENU_DIST=OFF \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null
     cmake --build "$root/build/win64"
 }
 
 build_fuzz() {
-    CC=clang CXX=clang++ cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DMENU_FUZZ=ON \
+    CC=clang CXX=clang++ cmake -S "$root" -B "$root/build/fuzz" -G Ninja "${launcher[@]}" -DMENU_FUZZ=ON \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$root/build/fuzz"
 }

@@ -1,7 +1,7 @@
 #include "settings/filenames.h"
 
 #include "settings/leadbytes.h"
-#include "shell/strings.h"
+#include "base/strings.h"
 
 namespace {
 

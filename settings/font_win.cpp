@@ -5,7 +5,7 @@
 #include "settings/asciitext.h"
 #include "settings/fontplatform.h"
 #include "settings/fontpool.h"
-#include "shell/handles_win.h"
+#include "base/handles_win.h"
 
 struct PlatformFont {
     UniqueFont handle;

@@ -4,7 +4,7 @@
 
 #include "settings/asciitext.h"
 #include "settings/inttext.h"
-#include "shell/strings.h"
+#include "base/strings.h"
 
 namespace {
 

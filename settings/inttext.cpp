@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "shell/exceptions.h"
-#include "shell/strings.h"
+#include "base/exceptions.h"
+#include "base/strings.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The message loop of the application object and its idle step.
 #include "shell/application_win.h"
-#include "widgets/controlcanvas_win.h"
-#include "widgets/form_win.h"
+#include "shell/controlcanvas_win.h"
+#include "shell/form_win.h"
 
 void TApplication::Run() {
     running_ = true;

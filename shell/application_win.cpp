@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "shell/strings.h"
-#include "widgets/form_win.h"
+#include "base/strings.h"
+#include "shell/form_win.h"
 
 TApplication* Application = nullptr;
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/exceptions.h"
+#include "base/exceptions.h"
 #include "shell/icon_win.h"
-#include "widgets/component.h"
+#include "shell/component.h"
 
 class TControl;
 class TForm;

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "shell/bmpformat.h"
-#include "shell/filestream.h"
+#include "base/filestream.h"
 
 void TBitmap::LoadFromFile(const std::string& file_name) {
     TFileStream stream(file_name);

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "shell/bitmapimage_win.h"
-#include "shell/memorystream.h"
-#include "shell/stream.h"
+#include "base/memorystream.h"
+#include "base/stream.h"
 
 class TBitmap {
   public:

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "shell/exceptions.h"
-#include "shell/strings.h"
-#include "shell/syserror_win.h"
+#include "base/exceptions.h"
+#include "base/strings.h"
+#include "base/syserror_win.h"
 
 namespace {
 

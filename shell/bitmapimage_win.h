@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "shell/bmpformat.h"
-#include "shell/handles_win.h"
-#include "shell/memorystream.h"
-#include "shell/stream.h"
+#include "base/handles_win.h"
+#include "base/memorystream.h"
+#include "base/stream.h"
 
 // A loaded picture; bitmaps assigned to each other share one.
 struct TBitmapImage {

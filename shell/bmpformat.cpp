@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "shell/bytes.h"
-#include "shell/exceptions.h"
-#include "shell/strings.h"
+#include "base/bytes.h"
+#include "base/exceptions.h"
+#include "base/strings.h"
 
 namespace {
 

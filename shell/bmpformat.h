@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "shell/dibformat.h"
-#include "shell/memorystream.h"
-#include "shell/stream.h"
+#include "base/memorystream.h"
+#include "base/stream.h"
 
 constexpr uint16_t kBitmapFileType = 0x4D42;  // "BM"
 constexpr uint32_t kBitmapFileHeaderSize = 14;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "shell/bytes.h"
+#include "base/bytes.h"
 
 TDibHeader DecodeDibHeader(const uint8_t* p) {
     TDibHeader h;

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "shell/bytes.h"
+#include "base/bytes.h"
 #include "shell/dibformat.h"
-#include "shell/exceptions.h"
-#include "shell/strings.h"
+#include "base/exceptions.h"
+#include "base/strings.h"
 
 namespace {
 

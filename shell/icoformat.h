@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "shell/stream.h"
+#include "base/stream.h"
 
 constexpr uint32_t kIconHeaderSize = 6;
 constexpr uint32_t kIconEntrySize = 16;

@@ -1,6 +1,6 @@
 #include "shell/icon_win.h"
 
-#include "shell/filestream.h"
+#include "base/filestream.h"
 #include "shell/icoformat.h"
 #include "shell/icondecode_win.h"
 

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "shell/handles_win.h"
-#include "shell/memorystream.h"
-#include "shell/stream.h"
+#include "base/handles_win.h"
+#include "base/memorystream.h"
+#include "base/stream.h"
 
 class TIcon {
   public:

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "shell/exceptions.h"
+#include "base/exceptions.h"
 #include "shell/icoformat.h"
-#include "shell/strings.h"
-#include "shell/syserror_win.h"
+#include "base/strings.h"
+#include "base/syserror_win.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "shell/handles_win.h"
-#include "shell/memorystream.h"
+#include "base/handles_win.h"
+#include "base/memorystream.h"
 
 struct TDecodedIcon {
     UniqueIcon icon;

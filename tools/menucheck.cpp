@@ -7,9 +7,9 @@
 #include <exception>
 #include <string>
 
-#include "menu/consoleout.h"
+#include "tools/consoleout.h"
 #include "menu/menuinfo.h"
-#include "menu/menujson.h"
+#include "tools/menujson.h"
 #include "menu/pathkind.h"
 #include "settings/filenames.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "shell/bmpformat.h"
-#include "shell/bytes.h"
-#include "shell/exceptions.h"
+#include "base/bytes.h"
+#include "base/exceptions.h"
 #include "tests/common/bmpbuilder.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "widgets/component.h"
+#include "shell/component.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "shell/bytes.h"
+#include "base/bytes.h"
 #include "shell/dibformat.h"
-#include "shell/exceptions.h"
+#include "base/exceptions.h"
 #include "shell/icoformat.h"
-#include "shell/memorystream.h"
+#include "base/memorystream.h"
 #include "tests/common/icobuilder.h"
 
 namespace {

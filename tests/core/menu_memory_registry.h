@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "menu/registry.h"
-#include "shell/exceptions.h"
-#include "shell/strings.h"
+#include "base/exceptions.h"
+#include "base/strings.h"
 
 class TMemoryRegistry final : public TRegistryReader {
   public:

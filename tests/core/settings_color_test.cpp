@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/exceptions.h"
+#include "base/exceptions.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/exceptions.h"
+#include "base/exceptions.h"
 
 namespace {
 

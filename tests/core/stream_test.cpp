@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "shell/exceptions.h"
-#include "shell/filestream.h"
-#include "shell/memorystream.h"
+#include "base/exceptions.h"
+#include "base/filestream.h"
+#include "base/memorystream.h"
 
 namespace {
 

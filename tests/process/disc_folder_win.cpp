@@ -5,7 +5,7 @@
 #include <atomic>
 #include <stdexcept>
 
-#include "shell/handles_win.h"
+#include "base/handles_win.h"
 
 DiscFolder::DiscFolder() {
     static std::atomic<int> counter{0};

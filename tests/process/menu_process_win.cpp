@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "shell/handles_win.h"
+#include "base/handles_win.h"
 
 namespace {
 

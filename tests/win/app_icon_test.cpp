@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "shell/application_win.h"
-#include "widgets/form_win.h"
+#include "shell/form_win.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "shell/application_win.h"
-#include "widgets/form_win.h"
+#include "shell/form_win.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "shell/bitmap_win.h"
-#include "shell/bytes.h"
-#include "shell/exceptions.h"
-#include "shell/filestream.h"
-#include "shell/handles_win.h"
+#include "base/bytes.h"
+#include "base/exceptions.h"
+#include "base/filestream.h"
+#include "base/handles_win.h"
 #include "tests/common/bmpbuilder.h"
 #include "tests/common/imagetest_win.h"
 

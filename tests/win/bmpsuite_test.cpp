@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "shell/bitmap_win.h"
-#include "shell/exceptions.h"
-#include "shell/syserror_win.h"
+#include "base/exceptions.h"
+#include "base/syserror_win.h"
 #include "tests/common/imagetest_win.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "shell/bytes.h"
-#include "shell/exceptions.h"
-#include "shell/handles_win.h"
+#include "base/bytes.h"
+#include "base/exceptions.h"
+#include "base/handles_win.h"
 #include "shell/icon_win.h"
-#include "shell/memorystream.h"
+#include "base/memorystream.h"
 #include "tests/common/icobuilder.h"
 #include "tests/common/imagetest_win.h"
 

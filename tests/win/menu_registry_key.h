@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "shell/handles_win.h"
+#include "base/handles_win.h"
 
 // Deletes the key `name` under `parent` and everything below it.
 inline void DeleteRegistryTree(HKEY parent, const std::string& name) {

@@ -4,7 +4,7 @@
 
 #include "menu/registry.h"
 #include "menu_registry_key.h"
-#include "shell/exceptions.h"
+#include "base/exceptions.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "settings/color.h"
 #include "settings/fontplatform.h"
-#include "shell/handles_win.h"
+#include "base/handles_win.h"
 
 namespace {
 

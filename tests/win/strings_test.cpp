@@ -1,8 +1,8 @@
-#include "shell/strings.h"
+#include "base/strings.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/exceptions.h"
+#include "base/exceptions.h"
 
 TEST(Strings, FormatsMessagesOfAnyLength) {
     EXPECT_EQ(FmtLoadStr(StrId::SFOpenError, "C:\\MENU\\menu.bmp"), "Cannot open file C:\\MENU\\menu.bmp");

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "shell/application_win.h"
-#include "widgets/form_win.h"
-#include "widgets/windowproc_win.h"
+#include "shell/form_win.h"
+#include "shell/windowproc_win.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "shell/application_win.h"
 #include "tests/win/app_boxwatch.h"
 #include "tests/win/widgets_probe.h"
-#include "widgets/form_win.h"
+#include "shell/form_win.h"
 
 namespace {
 

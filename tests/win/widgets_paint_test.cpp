@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "shell/application_win.h"
-#include "shell/handles_win.h"
+#include "base/handles_win.h"
 #include "tests/win/widgets_probe.h"
-#include "widgets/form_win.h"
+#include "shell/form_win.h"
 
 namespace {
 

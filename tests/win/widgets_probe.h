@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "widgets/customcontrol_win.h"
+#include "shell/customcontrol_win.h"
 
 class ProbeControl : public TGraphicControl {
   public:

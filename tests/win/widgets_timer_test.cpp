@@ -4,7 +4,7 @@
 
 #include "shell/application_win.h"
 #include "tests/win/app_boxwatch.h"
-#include "widgets/timers_win.h"
+#include "shell/timers_win.h"
 
 namespace {
 

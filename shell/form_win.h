@@ -1,0 +1,69 @@
+#pragma once
+// TForm: a top-level window of the program. Without a parent its window is owned by the application
+// window (one taskbar button for the program). Its border style and border icons choose the frame and
+// caption buttons; it can be centred on the screen when first shown; its client size can be set
+// exactly; closing the main form ends the program.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+
+#include "shell/icon_win.h"
+#include "shell/customcontrol_win.h"
+
+enum TFormBorderStyle : uint8_t { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TBorderIconFlag : uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+using TBorderIcons = uint8_t;
+enum TPosition : uint8_t { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter };
+enum TWindowState : uint8_t { wsNormal, wsMinimized, wsMaximized };
+enum TCloseAction : uint8_t { caNone, caHide, caFree, caMinimize };
+
+class TForm : public TCustomControl {
+  public:
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+    const char* ClassName() const override { return "TForm"; }
+
+    // Frame and caption buttons; they take effect when the window is created.
+    TFormBorderStyle BorderStyle = bsSizeable;
+    TBorderIcons BorderIcons = biSystemMenu | biMinimize | biMaximize;
+    TPosition Position = poDesigned;
+    bool ShowHint = false;
+
+    TWindowState WindowState() const { return windowState_; }
+    void SetWindowState(TWindowState state);
+
+    // Resize the window so that its client area gets exactly this size (creating the window first).
+    void SetClientWidth(int width);
+    void SetClientHeight(int height);
+
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // The close request of the close box, the system menu and Alt+F4.
+    void Close();
+
+    // The form's own icon; while it is empty the window shows the application's icon.
+    TIcon& Icon() { return icon_; }
+
+    std::function<void(TComponent* sender, bool& canClose)> OnCloseQuery;
+    std::function<void(TComponent* sender, TCloseAction& action)> OnClose;
+
+    void WndProc(TMessage& message) override;
+
+  protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void CMVisibleChanged(TMessage& message) override;
+
+  private:
+    void UpdateIcon();
+    void ShowWindowNow();
+
+    TIcon icon_;
+    TWindowState windowState_ = wsNormal;
+};
+
+// Where a window of the given outer size goes when centred on a screen of the given size: half the
+// difference on each axis (truncated towards zero), never negative.
+POINT ScreenCenteredPosition(int screenWidth, int screenHeight, int width, int height);

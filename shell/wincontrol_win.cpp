@@ -1,0 +1,368 @@
+#include "shell/wincontrol_win.h"
+
+#include <algorithm>
+
+#include "base/handles_win.h"
+#include "shell/windowproc_win.h"
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+    BeginDestroying();
+    // Children go with their parent, whoever owns them; the last created first.
+    while (!controls_.empty()) {
+        TControl* child = controls_.back();
+        RemoveControl(child);
+        delete child;
+    }
+    DestroyHandle();
+}
+
+HWND TWinControl::Handle() {
+    if (!handle_) {
+        if (Parent())
+            Parent()->HandleNeeded();
+        if (!handle_)
+            CreateWnd();
+    }
+    return handle_;
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+    params.Caption = Caption();
+    params.Style = WS_CHILD | WS_CLIPSIBLINGS;
+    if (Visible())
+        params.Style |= WS_VISIBLE;
+    if (!Enabled())
+        params.Style |= WS_DISABLED;
+    params.X = left_;
+    params.Y = top_;
+    params.Width = width_;
+    params.Height = height_;
+    params.WndParent = Parent() ? Parent()->Handle() : nullptr;
+    params.ClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    params.Cursor = LoadCursor(nullptr, IDC_ARROW);
+    params.WinClassName = ClassName();
+}
+
+void TWinControl::CreateWnd() {
+    TCreateParams params;
+    CreateParams(params);
+    RegisterControlClass(params);
+    // WM_NCCREATE stores this object with the window and sets handle_.
+    HWND window = CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
+                                  params.X, params.Y, params.Width, params.Height, params.WndParent, nullptr,
+                                  GetModuleHandleA(nullptr), this);
+    if (!window)
+        RaiseLastWindowError();
+    handle_ = window;
+    UpdateBoundsFromWindow();
+    // Windowed children get their windows with ours.
+    for (TControl* child : controls_)
+        if (auto* windowed = dynamic_cast<TWinControl*>(child))
+            windowed->HandleNeeded();
+    AlignControls();
+}
+
+void TWinControl::DestroyHandle() {
+    if (!handle_)
+        return;
+    for (TControl* child : controls_)
+        if (auto* windowed = dynamic_cast<TWinControl*>(child))
+            windowed->DestroyHandle();
+    DestroyWindow(handle_);  // WM_NCDESTROY clears handle_
+    handle_ = nullptr;
+}
+
+void TWinControl::InsertControl(TControl* control) {
+    controls_.push_back(control);
+    control->parent_ = this;
+    if (control->ParentFont())
+        control->Perform(CM_PARENTFONTCHANGED);
+    if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+        if (handle_)
+            windowed->HandleNeeded();
+    } else if (control->Visible()) {
+        control->Invalidate();
+    }
+    if (control->Align() != alNone)
+        AlignControls();
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+    if (auto* windowed = dynamic_cast<TWinControl*>(control))
+        windowed->DestroyHandle();
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+    control->parent_ = nullptr;
+}
+
+TControl* TWinControl::ControlAtPos(POINT point, bool allowDisabled) const {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        TControl* control = *it;
+        if (dynamic_cast<TWinControl*>(control))
+            continue;
+        if (!control->Visible() || (!allowDisabled && !control->Enabled()))
+            continue;
+        const RECT bounds = control->BoundsRect();
+        if (PtInRect(&bounds, point))
+            return control;
+    }
+    return nullptr;
+}
+
+void TWinControl::NotifyControls(UINT msg, WPARAM wparam, LPARAM lparam) {
+    const std::vector<TControl*> children = controls_;
+    for (TControl* child : children)
+        child->Perform(msg, wparam, lparam);
+}
+
+LRESULT TWinControl::Broadcast(UINT msg, WPARAM wparam, LPARAM lparam) {
+    const std::vector<TControl*> children = controls_;
+    for (TControl* child : children) {
+        const LRESULT result = child->Perform(msg, wparam, lparam);
+        if (result != 0)
+            return result;
+    }
+    return 0;
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+    if (!handle_) {
+        TControl::SetBounds(left, top, width, height);
+        return;
+    }
+    if (left == left_ && top == top_ && width == width_ && height == height_)
+        return;
+    settingBounds_ = true;
+    SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    settingBounds_ = false;
+    // The window may have refused part of the request; keep what it really is.
+    UpdateBoundsFromWindow();
+    BoundsChanged();
+    RequestAlign();
+}
+
+void TWinControl::UpdateBoundsFromWindow() {
+    if (!handle_)
+        return;
+    RECT window;
+    GetWindowRect(handle_, &window);
+    POINT topLeft{window.left, window.top};
+    if (HWND parent = GetParent(handle_); parent && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD))
+        ::ScreenToClient(parent, &topLeft);
+    left_ = topLeft.x;
+    top_ = topLeft.y;
+    width_ = window.right - window.left;
+    height_ = window.bottom - window.top;
+}
+
+RECT TWinControl::ClientRect() const {
+    RECT rect{0, 0, width_, height_};
+    if (handle_)
+        GetClientRect(handle_, &rect);
+    return rect;
+}
+
+POINT TWinControl::ClientOrigin() const {
+    POINT origin{0, 0};
+    if (handle_) {
+        ::ClientToScreen(handle_, &origin);
+        return origin;
+    }
+    return TControl::ClientOrigin();
+}
+
+void TWinControl::Invalidate() {
+    if (handle_)
+        InvalidateRect(handle_, nullptr, (ControlStyle & csOpaque) ? FALSE : TRUE);
+}
+
+void TWinControl::Repaint() {
+    Invalidate();
+    Update();
+}
+
+void TWinControl::Update() {
+    if (handle_)
+        UpdateWindow(handle_);
+}
+
+void TWinControl::AlignControls() {
+    if (controls_.empty())
+        return;
+    RECT area = ClientRect();
+    AdjustClientRect(area);
+    const std::vector<TControl*> children = controls_;
+    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
+        for (TControl* child : children) {
+            if (child->Align() != align || !child->Visible())
+                continue;
+            const int w = child->Width(), h = child->Height();
+            switch (align) {
+                case alTop:
+                    child->SetBounds(area.left, area.top, area.right - area.left, h);
+                    area.top += h;
+                    break;
+                case alBottom:
+                    child->SetBounds(area.left, area.bottom - h, area.right - area.left, h);
+                    area.bottom -= h;
+                    break;
+                case alLeft:
+                    child->SetBounds(area.left, area.top, w, area.bottom - area.top);
+                    area.left += w;
+                    break;
+                case alRight:
+                    child->SetBounds(area.right - w, area.top, w, area.bottom - area.top);
+                    area.right -= w;
+                    break;
+                default:
+                    child->SetBounds(area.left, area.top, std::max(0L, area.right - area.left),
+                                     std::max(0L, area.bottom - area.top));
+                    break;
+            }
+        }
+    }
+}
+
+void TWinControl::PaintControls(HDC dc, TControl* first) {
+    auto it = controls_.begin();
+    if (first)
+        it = std::find(controls_.begin(), controls_.end(), first);
+    const std::vector<TControl*> children(it, controls_.end());
+    for (TControl* control : children) {
+        if (dynamic_cast<TWinControl*>(control) || !control->Visible())
+            continue;
+        const RECT bounds = control->BoundsRect();
+        if (!RectVisible(dc, &bounds))
+            continue;
+        const int saved = SaveDC(dc);
+        POINT origin;
+        GetViewportOrgEx(dc, &origin);
+        SetViewportOrgEx(dc, origin.x + control->Left(), origin.y + control->Top(), nullptr);
+        IntersectClipRect(dc, 0, 0, control->Width(), control->Height());
+        control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        RestoreDC(dc, saved);
+    }
+}
+
+bool TWinControl::RouteMouse(TMessage& message) {
+    if (message.Msg < WM_MOUSEFIRST || message.Msg > WM_MOUSELAST || message.Msg == WM_MOUSEWHEEL)
+        return false;
+    TControl* target = nullptr;
+    TControl* capture = GetCaptureControl();
+    if (capture && capture != this && capture->Parent() == this && GetCapture() == handle_) {
+        target = capture;
+    } else if (!capture || capture->Parent() != this) {
+        target = ControlAtPos(MousePoint(message.LParam), false);
+    }
+    if (!target)
+        return false;
+    POINT p = MousePoint(message.LParam);
+    p.x -= target->Left();
+    p.y -= target->Top();
+    message.Result = target->Perform(message.Msg, message.WParam, MouseLParam(p));
+    return true;
+}
+
+void TWinControl::WndProc(TMessage& message) {
+    if (RouteMouse(message))
+        return;
+    switch (message.Msg) {
+        case WM_PAINT:
+            WMPaint(message);
+            return;
+        case WM_ERASEBKGND:
+            WMEraseBkgnd(message);
+            return;
+        case WM_SIZE:
+            WMSize(message);
+            return;
+        case WM_MOVE:
+            WMMove(message);
+            return;
+        case WM_CAPTURECHANGED:
+            ForgetCaptureControl(this);
+            DefaultHandler(message);
+            return;
+        case CM_FONTCHANGED:
+            TControl::WndProc(message);
+            NotifyControls(CM_PARENTFONTCHANGED);
+            return;
+        default:
+            TControl::WndProc(message);
+    }
+}
+
+void TWinControl::DefaultHandler(TMessage& message) {
+    if (handle_ && message.Msg < WM_USER)
+        message.Result = DefWindowProcA(handle_, message.Msg, message.WParam, message.LParam);
+}
+
+void TWinControl::TextChanged() {
+    if (handle_)
+        SetWindowTextA(handle_, Caption().c_str());
+}
+
+void TWinControl::CMVisibleChanged(TMessage&) {
+    if (handle_)
+        ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void TWinControl::CMEnabledChanged(TMessage&) {
+    if (handle_)
+        EnableWindow(handle_, Enabled());
+}
+
+void TWinControl::WMPaint(TMessage& message) {
+    if (message.WParam) {  // painting on a given context (a parent's or a test's)
+        HDC dc = reinterpret_cast<HDC>(message.WParam);
+        PaintWindow(dc);
+        PaintControls(dc, nullptr);
+        return;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(handle_, &ps);
+    if (!dc)
+        return;
+    // Opaque windowless children cover their own area: keep the window's picture out of it.
+    const int saved = SaveDC(dc);
+    for (TControl* control : controls_) {
+        if (dynamic_cast<TWinControl*>(control) || !control->Visible() || !(control->ControlStyle & csOpaque))
+            continue;
+        const RECT r = control->BoundsRect();
+        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
+    PaintWindow(dc);
+    RestoreDC(dc, saved);
+    PaintControls(dc, nullptr);
+    EndPaint(handle_, &ps);
+}
+
+void TWinControl::WMEraseBkgnd(TMessage& message) {
+    HDC dc = reinterpret_cast<HDC>(message.WParam);
+    RECT client = ClientRect();
+    UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(ResolveColor(Color()))));
+    FillRect(dc, &client, brush.get());
+    message.Result = 1;
+}
+
+void TWinControl::WMSize(TMessage& message) {
+    DefaultHandler(message);
+    if (!settingBounds_) {
+        UpdateBoundsFromWindow();
+        BoundsChanged();
+    }
+    AlignControls();
+}
+
+void TWinControl::WMMove(TMessage& message) {
+    DefaultHandler(message);
+    if (!settingBounds_) {
+        UpdateBoundsFromWindow();
+        BoundsChanged();
+    }
+}
+
+TWinControl* FindControl(HWND window) {
+    return ControlOfWindow(window);
+}

@@ -1,0 +1,23 @@
+#include <windows.h>
+
+#include <limits>
+#include <string>
+
+#include "tools/ansitext.h"
+
+std::string AnsiToUtf8(std::string_view text) {
+    if (text.empty() || text.size() > static_cast<size_t>(std::numeric_limits<int>::max() / 3))
+        return {};
+    const int length = static_cast<int>(text.size());
+    const int wideLength = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    if (wideLength <= 0)
+        return {};
+    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), wideLength);
+    const int utf8Length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    if (utf8Length <= 0)
+        return {};
+    std::string utf8(static_cast<size_t>(utf8Length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), utf8Length, nullptr, nullptr);
+    return utf8;
+}
