@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "shell/bmpformat.h"
+#include "base/bmpformat.h"
 #include "base/exceptions.h"
-#include "shell/icoformat.h"
+#include "base/icoformat.h"
 #include "base/memorystream.h"
 
 namespace {

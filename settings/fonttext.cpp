@@ -73,19 +73,24 @@ std::string FontToString(const TFont& font) {
                       ColorToText(font.Color()).c_str(), static_cast<int>(font.Charset()));
 }
 
+std::vector<std::string_view> FontTextFields(std::string_view text) {
+    std::vector<std::string_view> fields;
+    size_t position = 0;
+    while (position < text.size()) {
+        const size_t separator = text.find_first_of(",;", position);
+        const size_t end = separator == std::string_view::npos ? text.size() : separator;
+        fields.push_back(TrimControls(text.substr(position, end - position)));
+        position = separator == std::string_view::npos ? text.size() : separator + 1;
+    }
+    return fields;
+}
+
 namespace {
 
 void ApplyFields(std::string_view text, TFont& font) {
     int number = 0;
-    size_t position = 0;
-    while (position < text.size()) {
-        ++number;
-        const size_t separator = text.find_first_of(",;", position);
-        const size_t end = separator == std::string_view::npos ? text.size() : separator;
-        const std::string_view field = TrimControls(text.substr(position, end - position));
-        position = separator == std::string_view::npos ? text.size() : separator + 1;
-        ApplyField(number, field, font);
-    }
+    for (const std::string_view field : FontTextFields(text))
+        ApplyField(++number, field, font);
 }
 
 }  // namespace

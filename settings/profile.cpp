@@ -64,8 +64,9 @@ std::string_view UpToZero(std::string_view text) {
     return text.substr(0, text.find('\0'));
 }
 
-// Equal names up to the letter case of single-byte ASCII letters.
-bool SameName(std::string_view stored, std::string_view wanted) {
+}  // namespace
+
+bool SameProfileName(std::string_view stored, std::string_view wanted) {
     stored = UpToZero(stored);
     if (stored.size() != wanted.size())
         return false;
@@ -77,6 +78,8 @@ bool SameName(std::string_view stored, std::string_view wanted) {
     }
     return true;
 }
+
+namespace {
 
 // The next line from `rest`: up to and including the next CR or LF.
 std::string_view NextLine(std::string_view& rest) {
@@ -96,6 +99,21 @@ std::optional<std::string_view> SectionName(std::string_view line) {
     if (close == std::string_view::npos)
         return std::nullopt;
     return TrimEnd(TrimStart(line.substr(1, close - 1)));
+}
+
+// A key line (trimmed at both ends): the name before the first "=", and the value after it, or
+// nothing when the line has no "=".
+struct KeyParts {
+    std::string_view name;
+    std::optional<std::string_view> value;
+};
+
+KeyParts SplitKeyLine(std::string_view line) {
+    const size_t equals = FindFirst(line, "=");
+    KeyParts parts{TrimEnd(line.substr(0, equals)), std::nullopt};
+    if (equals != std::string_view::npos)
+        parts.value = UpToZero(TrimStart(line.substr(equals + 1)));
+    return parts;
 }
 
 // One character code as an 8-bit character: ASCII and the Latin-1 letters keep their code (the
@@ -140,7 +158,8 @@ std::string_view ProfileBody(std::string_view bytes, std::string& decoded) {
     return bytes;
 }
 
-// The file's bytes in one read; false when it cannot be opened.
+}  // namespace
+
 bool ReadWholeFile(const std::string& fileName, std::string& bytes) {
     std::ifstream file(fileName, std::ios::binary | std::ios::ate);
     if (!file)
@@ -154,8 +173,6 @@ bool ReadWholeFile(const std::string& fileName, std::string& bytes) {
     bytes.resize(static_cast<size_t>(file.gcount()));
     return true;
 }
-
-}  // namespace
 
 std::optional<std::string> ProfileLookup(std::string_view text, std::string_view section, std::string_view key) {
     const std::string_view wantedSection = TrimEnd(TrimStart(UpToZero(section)));
@@ -179,20 +196,47 @@ std::optional<std::string> ProfileLookup(std::string_view text, std::string_view
             // Only the first section of the wanted name is searched.
             if (seenWanted)
                 return std::nullopt;
-            inWanted = seenWanted = SameName(*name, wantedSection);
+            inWanted = seenWanted = SameProfileName(*name, wantedSection);
             continue;
         }
         if (!inWanted)
             continue;
-        const size_t equals = FindFirst(line, "=");
-        const std::string_view name = TrimEnd(line.substr(0, equals));
-        if (!SameName(name, wantedKey))
+        const KeyParts key = SplitKeyLine(line);
+        if (!SameProfileName(key.name, wantedKey))
             continue;
-        if (equals == std::string_view::npos)
+        if (!key.value)
             return std::nullopt;  // a key without a value
-        return std::string(UpToZero(TrimStart(line.substr(equals + 1))));
+        return std::string(*key.value);
     }
     return std::nullopt;
+}
+
+std::vector<TProfileLine> ProfileLines(std::string_view text) {
+    std::string decoded;
+    std::string_view rest = ProfileBody(text, decoded);
+    std::vector<TProfileLine> lines;
+    std::string section;
+    for (size_t number = 1; !rest.empty();) {
+        const std::string_view raw = NextLine(rest);
+        const size_t here = number;
+        // A CR LF pair ends one line, as an editor counts them; so does a CR or LF alone.
+        if (raw.back() == '\n' || (raw.back() == '\r' && (rest.empty() || rest.front() != '\n')))
+            ++number;
+        const std::string_view line = TrimEnd(TrimStart(raw));
+        if (line.empty())
+            continue;
+        if (const auto name = line.front() == '[' ? SectionName(line) : std::nullopt) {
+            section = std::string(UpToZero(*name));
+            lines.push_back({here, true, section, {}, std::nullopt});
+            continue;
+        }
+        const KeyParts key = SplitKeyLine(line);
+        TProfileLine entry{here, false, section, std::string(UpToZero(key.name)), std::nullopt};
+        if (key.value)
+            entry.value = std::string(*key.value);
+        lines.push_back(std::move(entry));
+    }
+    return lines;
 }
 
 std::string ProfileCopyEntry(std::string_view value, size_t bufferSize) {

@@ -12,15 +12,38 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The raw value of `key` in `section` of the INI text, or nothing when the section or key is
 // absent or the key's line has no "=". Not cut to any length and no quotes removed.
 std::optional<std::string> ProfileLookup(std::string_view text, std::string_view section, std::string_view key);
 
+// Whether a name stored in the file (up to its first zero byte) is the wanted section or key name:
+// equal up to the letter case of ASCII letters; double-byte characters must match exactly.
+bool SameProfileName(std::string_view stored, std::string_view wanted);
+
+// One header or key line of an INI text, read by the same line rules as ProfileLookup.
+struct TProfileLine {
+    size_t number = 0;  // 1-based, as an editor counts: CR LF, a lone CR and a lone LF each end a line
+    bool header = false;
+    std::string section;               // a header's name; for a key, the section it lies in
+    std::string key;                   // a key's name ("" for headers)
+    std::optional<std::string> value;  // a key's raw value; nothing when the line has no "="
+};
+
+// Every header and key line of the text, in file order (blank lines left out). Keys before the
+// first header lie in the section with the empty name. Duplicates are all listed: the reader uses
+// only the first section of a name and the first key of a name in it.
+std::vector<TProfileLine> ProfileLines(std::string_view text);
+
 // What the platform function hands back of a value (or default) in a buffer of `bufferSize`
 // characters: one pair of matching quotes (' or ") around the whole value is removed and the
 // result holds at most bufferSize - 1 characters.
 std::string ProfileCopyEntry(std::string_view value, size_t bufferSize);
+
+// The file's bytes in one read (the name as the host's file system takes it); false when it cannot
+// be opened.
+bool ReadWholeFile(const std::string& fileName, std::string& bytes);
 
 // The full private-profile read of one key from a file: the file's bytes are read on each call,
 // the default loses its trailing blanks, and the value is cut to 2047 characters as with the

@@ -28,20 +28,6 @@ void EnableWindows(const std::vector<HWND>& windows) {
 constexpr UINT kQuietMove = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
 }  // namespace
 
-std::string WithReportPeriod(const std::string& text) {
-    if (text.empty())
-        return text;
-    const char* begin = text.c_str();
-    const char* end = begin + text.size();
-    const char* last = CharPrevA(begin, end);
-    if (last >= end)
-        last = end - 1;
-    // string_view compares its characters as unsigned bytes.
-    if (std::string_view(last, static_cast<size_t>(end - last)) > std::string_view("."))
-        return text + ".";
-    return text;
-}
-
 void TApplication::HandleException(TComponent* sender) {
     if (HWND capture = GetCapture())
         SendMessageA(capture, WM_CANCELMODE, 0, 0);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/exceptions.h"
+#include "base/reporttext.h"
 #include "shell/icon_win.h"
 #include "shell/component.h"
 
@@ -120,7 +121,3 @@ extern TApplication* Application;
 // The default title for a program file name: the name after the last backslash, cut at its first
 // period, every character but the first in lower case (MENU.EXE gives Menu).
 std::string DefaultTitleFor(const std::string& programFileName);
-
-// The exception report's text: a period is appended when the text's last character (one or two
-// bytes in a double-byte code page) compares greater than "." byte by byte, unsigned.
-std::string WithReportPeriod(const std::string& text);

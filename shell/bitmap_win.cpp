@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "shell/bmpformat.h"
+#include "base/bmpformat.h"
 #include "base/filestream.h"
 
 void TBitmap::LoadFromFile(const std::string& file_name) {

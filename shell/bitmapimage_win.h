@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "shell/bmpformat.h"
+#include "base/bmpformat.h"
 #include "base/handles_win.h"
 #include "base/memorystream.h"
 #include "base/stream.h"

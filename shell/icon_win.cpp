@@ -1,7 +1,7 @@
 #include "shell/icon_win.h"
 
 #include "base/filestream.h"
-#include "shell/icoformat.h"
+#include "base/icoformat.h"
 #include "shell/icondecode_win.h"
 
 void TIcon::LoadFromFile(const std::string& file_name) {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "base/exceptions.h"
-#include "shell/icoformat.h"
+#include "base/icoformat.h"
 #include "base/strings.h"
 #include "base/syserror_win.h"
 

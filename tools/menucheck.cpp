@@ -2,16 +2,24 @@
 // from PATH (a menu.ini, or the folder holding it), registry macros resolved. Relative targets are
 // tested for existence against the current folder, as the menu does.
 // Exit codes: 0 report printed; 2 no usable PATH; 1 any other failure.
+//
+// menucheck --lint PATH: prints what is wrong with the menu, one "file:line: level: message" line
+// per finding and a summary, with the disc's root (PATH's folder) as the current folder, as when
+// the menu runs from the disc. Exit codes: 0 clean; 1 warnings only; 2 an error (the menu would not
+// start) or no usable PATH.
 
 #include <cstdio>
 #include <exception>
 #include <string>
 
-#include "tools/consoleout.h"
 #include "menu/menuinfo.h"
-#include "tools/menujson.h"
 #include "menu/pathkind.h"
 #include "settings/filenames.h"
+#include "tools/ansitext.h"
+#include "tools/consoleout.h"
+#include "tools/lintplatform.h"
+#include "tools/menujson.h"
+#include "tools/menulint.h"
 
 namespace {
 
@@ -35,14 +43,31 @@ std::string DefinitionFile(const std::string& path) {
     return {};
 }
 
+// Prints the findings about the definition `fileName`, named `shown` in the report.
+int Lint(const std::string& shown, const std::string& fileName) {
+    if (!SetCurrentFolder(FileDirPart(fileName))) {
+        std::fprintf(stderr, "menucheck: cannot make %s the current folder\n", FileDirPart(fileName).c_str());
+        return kUsageError;
+    }
+    const TLintReport report = LintMenu(fileName);
+    if (!WriteStandardOutput(AnsiToUtf8(LintText(shown, report)))) {
+        std::fprintf(stderr, "menucheck: cannot write the report\n");
+        return kUsageError;
+    }
+    return LintExitCode(report);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 || argv[1][0] == '\0') {
-        std::fprintf(stderr, "usage: menucheck PATH\n  PATH: a menu.ini, or the folder that holds it\n");
+    const bool lint = argc == 3 && std::string(argv[1]) == "--lint";
+    if ((argc != 2 && !lint) || argv[argc - 1][0] == '\0') {
+        std::fprintf(stderr,
+                     "usage: menucheck [--lint] PATH\n  PATH: a menu.ini, or the folder that holds it\n"
+                     "  --lint: list what is wrong with the menu instead of printing its model\n");
         return kUsageError;
     }
-    const std::string definition = DefinitionFile(argv[1]);
+    const std::string definition = DefinitionFile(argv[argc - 1]);
     if (definition.empty())
         return kUsageError;
     // The menu always names its definition by full path; a bare name would also make the platform's
@@ -53,6 +78,8 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
     try {
+        if (lint)
+            return Lint(HostPath(definition), fileName);
         const TVornelInfo menu(fileName);
         if (!WriteStandardOutput(MenuModelJson(menu))) {
             std::fprintf(stderr, "menucheck: cannot write the report\n");
@@ -60,7 +87,7 @@ int main(int argc, char** argv) {
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "menucheck: %s\n", error.what());
-        return 1;
+        return lint ? kUsageError : 1;
     }
     return 0;
 }

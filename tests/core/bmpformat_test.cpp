@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "shell/bmpformat.h"
+#include "base/bmpformat.h"
 #include "base/bytes.h"
 #include "base/exceptions.h"
 #include "tests/common/bmpbuilder.h"

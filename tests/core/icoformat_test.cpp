@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "base/bytes.h"
-#include "shell/dibformat.h"
+#include "base/dibformat.h"
 #include "base/exceptions.h"
-#include "shell/icoformat.h"
+#include "base/icoformat.h"
 #include "base/memorystream.h"
 #include "tests/common/icobuilder.h"
 

@@ -1,10 +1,10 @@
-#include "shell/icoformat.h"
+#include "base/icoformat.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "base/bytes.h"
-#include "shell/dibformat.h"
+#include "base/dibformat.h"
 #include "base/exceptions.h"
 #include "base/strings.h"
 

@@ -1,4 +1,4 @@
-#include "shell/dibformat.h"
+#include "base/dibformat.h"
 
 #include <cstdint>
 #include <limits>

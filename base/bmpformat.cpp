@@ -1,4 +1,4 @@
-#include "shell/bmpformat.h"
+#include "base/bmpformat.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/dibformat.h"
+#include "base/dibformat.h"
 #include "base/memorystream.h"
 #include "base/stream.h"
 
