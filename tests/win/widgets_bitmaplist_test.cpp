@@ -6,46 +6,14 @@
 #include "base/exceptions.h"
 #include "base/handles_win.h"
 #include "base/memorystream.h"
-#include "tests/common/bmpbuilder.h"
+#include "tests/win/widgets_bitmaplist_fixture.h"
 #include "widgets/bitmaplist_win.h"
 
 namespace {
 
-// A 32-bit drawing target filled with one colour, read back pixel by pixel.
-class Surface {
-public:
-    Surface(int width, int height, COLORREF fill = RGB(1, 2, 3))
-        : dc_(CreateCompatibleDC(nullptr)), bitmap_(CreateBitmap(width, height, 1, 32, nullptr)) {
-        previous_ = SelectObject(dc_.get(), bitmap_.get());
-        canvas.SetHandle(dc_.get());
-        RECT all{0, 0, width, height};
-        UniqueBrush brush(CreateSolidBrush(fill));
-        FillRect(dc_.get(), &all, brush.get());
-    }
-    ~Surface() {
-        canvas.SetHandle(nullptr);
-        SelectObject(dc_.get(), previous_);
-    }
-    COLORREF At(int x, int y) { return GetPixel(dc_.get(), x, y); }
-    TCanvas canvas;
-
-private:
-    UniqueMemoryDC dc_;
-    UniqueBitmap bitmap_;
-    HGDIOBJ previous_;
-};
-
-// testbmp::Rgb24's pixel (x, y): blue x, green y, red 0x80.
-COLORREF Rgb24At(int x, int y) {
-    return RGB(0x80, y, x);
-}
-
-TLMDBitmapListItem* NewItem(TLMDBitmapList& list, int width, int height) {
-    auto* item = new TLMDBitmapListItem(&list);
-    TMemoryStream file(testbmp::Build(testbmp::Rgb24(width, height)));
-    item->Bitmap().LoadFromStream(file);
-    return item;
-}
+using bitmaplisttest::NewItem;
+using bitmaplisttest::Rgb24At;
+using bitmaplisttest::Surface;
 
 // Records the senders of a link's calls under a name.
 struct Recorder {
@@ -169,9 +137,9 @@ TEST(BitmapListDrawing, TheLastTilesOvershootTheTargetRectangle) {
     list.ClipDraw(target.canvas, RECT{10, 5, 160, 65}, kDrawTile, 0, 0, 0, 0);
     EXPECT_EQ(target.At(10, 5), Rgb24At(0, 0));
     EXPECT_EQ(target.At(309, 154), Rgb24At(99, 49));
-    EXPECT_EQ(target.At(310, 100), RGB(1, 2, 3));
-    EXPECT_EQ(target.At(100, 155), RGB(1, 2, 3));
-    EXPECT_EQ(target.At(9, 5), RGB(1, 2, 3));
+    EXPECT_EQ(target.At(310, 100), bitmaplisttest::kFill);
+    EXPECT_EQ(target.At(100, 155), bitmaplisttest::kFill);
+    EXPECT_EQ(target.At(9, 5), bitmaplisttest::kFill);
 }
 
 TEST(BitmapListDrawing, AnIndexBeyondTheItemsIsAListError) {
