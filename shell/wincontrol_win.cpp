@@ -28,6 +28,13 @@ HWND TWinControl::Handle() {
     return handle_;
 }
 
+void TWinControl::RecreateWnd() {
+    if (!handle_)
+        return;
+    DestroyHandle();
+    HandleNeeded();
+}
+
 void TWinControl::CreateParams(TCreateParams& params) {
     params.Caption = Caption();
     params.Style = WS_CHILD | WS_CLIPSIBLINGS;
