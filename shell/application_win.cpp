@@ -6,6 +6,7 @@
 
 #include "base/strings.h"
 #include "shell/form_win.h"
+#include "shell/windowproc_win.h"
 
 TApplication* Application = nullptr;
 
@@ -66,15 +67,10 @@ TApplication::~TApplication() {
 void TApplication::CreateHandle() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA cls{};
-    if (!GetClassInfoA(instance, kApplicationClass, &cls)) {
-        cls = WNDCLASSA{};
-        cls.style = 0;
-        cls.lpfnWndProc = &TApplication::WindowProc;
-        cls.hInstance = instance;
-        cls.lpszClassName = kApplicationClass;
-        if (!RegisterClassA(&cls))
-            throw EOutOfResources(LoadStr(StrId::SWindowClass));
-    }
+    cls.lpfnWndProc = &TApplication::WindowProc;
+    cls.hInstance = instance;
+    cls.lpszClassName = kApplicationClass;
+    RegisterWindowClass(cls);
     window_ = CreateWindowExA(0, kApplicationClass, heldTitle_.c_str(), kApplicationWindowStyle,
                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
                               nullptr, instance, this);
@@ -191,24 +187,16 @@ void TApplication::Restore() {
 }
 
 LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* application = reinterpret_cast<TApplication*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!application)
-        return DefWindowProcA(window, msg, wparam, lparam);
-    if (!application->window_)
-        application->window_ = window;  // messages during creation
-    LRESULT result = 0;
-    try {
-        application->WndProc(msg, wparam, lparam, result);
-    } catch (...) {
-        application->HandleException(application);
-    }
-    if (msg == WM_NCDESTROY)
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    return result;
+    return OwnedWindowProc<TApplication>(
+        window, msg, wparam, lparam, [](TApplication& application, HWND window, TMessage& message) {
+            if (!application.window_)
+                application.window_ = window;  // messages during creation
+            try {
+                application.WndProc(message.Msg, message.WParam, message.LParam, message.Result);
+            } catch (...) {
+                application.HandleException(&application);
+            }
+        });
 }
 
 void TApplication::WndProc(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) {
