@@ -10,13 +10,10 @@ TLMDBackBuffer::TLMDBackBuffer() : dc_(CreateCompatibleDC(nullptr)) {
 
 TLMDBackBuffer::~TLMDBackBuffer() {
     canvas_.SetHandle(nullptr);
-    DropBitmap();
 }
 
 void TLMDBackBuffer::DropBitmap() {
-    if (initialBitmap_)
-        SelectObject(dc_.get(), initialBitmap_);
-    initialBitmap_ = nullptr;
+    selected_.reset();
     bitmap_.reset();
     width_ = height_ = 0;
 }
@@ -30,7 +27,7 @@ void TLMDBackBuffer::SetSize(int width, int height) {
     UniqueBitmap bitmap(screen ? CreateCompatibleBitmap(screen.get(), width, height) : nullptr);
     if (!bitmap)
         RaiseOutOfResources(GetLastError());
-    initialBitmap_ = SelectObject(dc_.get(), bitmap.get());
+    selected_ = ScopedSelect(dc_.get(), bitmap.get());
     bitmap_ = std::move(bitmap);
     width_ = width;
     height_ = height;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "shell/canvas_win.h"
 
@@ -32,7 +33,7 @@ private:
 
     UniqueMemoryDC dc_;
     UniqueBitmap bitmap_;
-    HGDIOBJ initialBitmap_ = nullptr;  // the memory context's own one-pixel bitmap
+    ScopedSelect selected_;  // bitmap_ in dc_
     TCanvas canvas_;
     int width_ = 0, height_ = 0;
     HPALETTE palette_ = nullptr;

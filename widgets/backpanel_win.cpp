@@ -1,12 +1,10 @@
 #include "widgets/backpanel_win.h"
 
+#include "widgets/drawflags.h"
 #include "widgets/imagelist_win.h"
 #include "widgets/lmdmessages.h"
 
 namespace {
-// Tile the item over the whole rectangle and realise its palette.
-constexpr uint16_t kDrawTile = 0x20;
-constexpr uint16_t kDrawRealizePalette = 0x1000;
 
 // The control's outer size: during a size message the window already has it, the stored bounds not yet.
 SIZE OuterSize(const TWinControl& control) {
@@ -142,7 +140,7 @@ void TLMDCustomParentPanel::CreateBack(bool rebuild) {
     }
     // The program never turns on automatic palette realisation in the application object, so the item's
     // palette is always realised here.
-    const uint16_t flags = kDrawTile | kDrawRealizePalette;
+    const uint16_t flags = kDrawTile | kDrawPalette;
     buffer_->SetPalette(ImageList()->Palette(ListIndex()));
     ImageList()->ClipDraw(buffer_->Canvas(), RECT{0, 0, buffer_->Width(), buffer_->Height()}, flags, 0, 0, ListIndex(),
                           ImageIndex());

@@ -4,14 +4,6 @@
 
 #include "widgets/bevelframes_win.h"
 
-template <typename T>
-void TLMDBevel::Store(T& field, T value) {
-    if (field == value)
-        return;
-    field = value;
-    Change();
-}
-
 void TLMDBevel::SetStyleInner(TLMDBevelStyle style) {
     if (s_.StyleInner == style)
         return;
@@ -35,27 +27,27 @@ void TLMDBevel::SetStyleOuter(TLMDBevelStyle style) {
 }
 
 void TLMDBevel::SetWidthInner(int width) {
-    Store(s_.WidthInner, std::clamp(width, 0, 50));
+    SetField(s_.WidthInner, std::clamp(width, 0, 50));
 }
 
 void TLMDBevel::SetWidthOuter(int width) {
-    Store(s_.WidthOuter, std::clamp(width, 0, 50));
+    SetField(s_.WidthOuter, std::clamp(width, 0, 50));
 }
 
 void TLMDBevel::SetBorderSides(TLMDFrameSides sides) {
-    Store(s_.BorderSides, static_cast<TLMDFrameSides>(sides & LMDAllSides));
+    SetField(s_.BorderSides, static_cast<TLMDFrameSides>(sides & LMDAllSides));
 }
 
 void TLMDBevel::SetBorderWidth(int width) {
-    Store(s_.BorderWidth, std::clamp(width, 0, 255));
+    SetField(s_.BorderWidth, std::clamp(width, 0, 255));
 }
 
 void TLMDBevel::SetBorderInnerWidth(int width) {
-    Store(s_.BorderInnerWidth, std::clamp(width, 0, 255));
+    SetField(s_.BorderInnerWidth, std::clamp(width, 0, 255));
 }
 
 void TLMDBevel::SetEdgeStyle(TLMDEdgeStyle style) {
-    Store(s_.EdgeStyle, style);
+    SetField(s_.EdgeStyle, style);
 }
 
 void TLMDBevel::SetMode(TLMDBevelMode mode) {
@@ -76,19 +68,8 @@ void TLMDBevel::SetStandardStyle(TLMDBorderStyle style) {
 }
 
 void TLMDBevel::SetColor(int index, TColor color) {
-    switch (index) {
-        case 0:
-            Store(s_.BorderColor, color);
-            break;
-        case 1:
-            Store(s_.LightColor, color);
-            break;
-        case 2:
-            Store(s_.ShadowColor, color);
-            break;
-        default:
-            break;
-    }
+    TColor* const fields[] = {&s_.BorderColor, &s_.LightColor, &s_.ShadowColor};
+    SetIndexedField(index >= 0 && index < 3 ? fields[index] : nullptr, color);
 }
 
 bool TLMDBevel::GetRecreateWnd() {
@@ -97,11 +78,14 @@ bool TLMDBevel::GetRecreateWnd() {
     return result;
 }
 
-void TLMDBevel::Assign(const TLMDBevel& source) {
+void TLMDBevel::Assign(const TLMDObject& source) {
     if (&source == this)
         return;
-    s_ = source.s_;
-    ownerBorder_ = source.ownerBorder_;
+    const auto* bevel = dynamic_cast<const TLMDBevel*>(&source);
+    if (!bevel)
+        AssignError(source);
+    s_ = bevel->s_;
+    ownerBorder_ = bevel->ownerBorder_;
     Change();
 }
 

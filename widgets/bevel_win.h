@@ -64,12 +64,12 @@ public:
     // Whether the owner must recreate its window for the mode; clears the request.
     bool GetRecreateWnd();
 
-    // Copies every setting of another bevel and signals one change; itself, nothing.
-    void Assign(const TLMDBevel& source);
+    // Copies every setting of another bevel and signals one change; itself, nothing. Another kind of
+    // source raises EConvertError.
+    void Assign(const TLMDObject& source) override;
+    const char* ClassName() const override { return "TLMDBevel"; }
 
 private:
-    template <typename T>
-    void Store(T& field, T value);
 
     TLMDBevelSettings s_;
     bool ownerBorder_ = false;

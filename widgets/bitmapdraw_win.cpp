@@ -66,26 +66,6 @@ private:
     bool hadRegion_ = false;
 };
 
-class ScopedPalette {
-public:
-    ScopedPalette(HDC dc, HPALETTE palette) : dc_(dc) {
-        if (!palette)
-            return;
-        previous_ = SelectPalette(dc, palette, FALSE);
-        RealizePalette(dc);
-    }
-    ~ScopedPalette() {
-        if (previous_)
-            SelectPalette(dc_, previous_, FALSE);
-    }
-    ScopedPalette(const ScopedPalette&) = delete;
-    ScopedPalette& operator=(const ScopedPalette&) = delete;
-
-private:
-    HDC dc_;
-    HPALETTE previous_ = nullptr;
-};
-
 }  // namespace
 
 void DrawPicture(TCanvas& canvas,

@@ -1,29 +1,8 @@
 #include "widgets/lmdcontrol_win.h"
 
+#include "base/dcguards_win.h"
 #include "widgets/imagelist_win.h"
 #include "widgets/lmdmessages.h"
-
-namespace {
-// Selects a palette into a device context for the scope, without forcing it into the background.
-class ScopedPalette {
-public:
-    ScopedPalette(HDC dc, HPALETTE palette)
-        : dc_(dc), previous_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {
-        if (previous_)
-            RealizePalette(dc);
-    }
-    ~ScopedPalette() {
-        if (previous_)
-            SelectPalette(dc_, previous_, FALSE);
-    }
-    ScopedPalette(const ScopedPalette&) = delete;
-    ScopedPalette& operator=(const ScopedPalette&) = delete;
-
-private:
-    HDC dc_;
-    HPALETTE previous_;
-};
-}  // namespace
 
 TLMDCustomControl::TLMDCustomControl(TComponent* owner) : TCustomControl(owner) {
     ControlStyle = csAcceptsControls | csCaptureMouse | csClickEvents | csOpaque | csDoubleClicks | csReplicatable;

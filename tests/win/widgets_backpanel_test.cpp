@@ -136,13 +136,18 @@ TEST(BackPanel, AnswersEraseWithoutDrawingOnlyWhileItHasABuffer) {
     EXPECT_EQ(GetPixel(dc.get(), 5, 5), Face());
 }
 
-TEST(BackPanel, TellsItsChildrenWhenTheBackgroundChanges) {
+TEST(BackPanel, RebuildsAndTellsItsChildrenWhenTheBackgroundChanges) {
     PanelOnForm setup(40, 30, 40, 30);
     auto* child = new BackgroundChild(setup.panel, RECT{0, 0, 10, 10});
-    setup.panel->SetImageIndex(3);  // rebuilds, looks the same
+    const int draws = setup.list.draws;
+    setup.list.AddPicture(5, 5);  // through the change link
+    EXPECT_EQ(setup.list.draws, draws + 1);
     EXPECT_EQ(child->backChanged, 1);
-    setup.panel->SetBounds(0, 0, 50, 40);
+    setup.panel->SetImageIndex(3);  // rebuilds, looks the same
+    EXPECT_EQ(setup.list.draws, draws + 2);
     EXPECT_EQ(child->backChanged, 2);
+    setup.panel->SetBounds(0, 0, 50, 40);
+    EXPECT_EQ(child->backChanged, 3);
 }
 
 TEST(BackPanel, LetsGoOfAListThatIsDestroyed) {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/exceptions.h"
 #include "shell/application_win.h"
 #include "shell/form_win.h"
 #include "tests/win/widgets_picturelist.h"
@@ -174,6 +175,8 @@ TEST(BevelSettings, SignalsOnlyChangesThatMatter) {
     copy.Assign(bevel);
     EXPECT_EQ(copy.Extent(), 1);
     EXPECT_EQ(copy.StandardStyle(), lsSingleLowered);
+    TLMDObject other;
+    EXPECT_THROW(copy.Assign(other), EConvertError);
 }
 
 TEST(BevelSettings, AsksForANewWindowWhenAnOwnerBorderComesOrGoes) {

@@ -1,48 +1,46 @@
 #pragma once
-// Test double of the image-list interface: one picture with a known pattern, tiled by ClipDraw. The
-// panel's own behaviour is tested against it, apart from any real list's storage.
+// Test helper: a bitmap list holding one picture with a known pattern (every pixel of a picture up
+// to 256 x 256 differs), which counts how often the panel has it draw.
 
 #include <windows.h>
 
-#include "base/handles_win.h"
-#include "widgets/imagelist_win.h"
+#include "base/memorystream.h"
+#include "tests/common/bmpbuilder.h"
+#include "widgets/bitmaplist_win.h"
 
-// The pattern's colour at a point of the picture: every pixel of a small picture differs.
+// The pattern's colour at a point of the picture (testbmp::Rgb24).
 inline COLORREF PatternAt(int x, int y) {
-    return RGB(x & 0xFF, y & 0xFF, (x * 3 + y * 5) & 0xFF);
+    return RGB(0x80, y & 0xFF, x & 0xFF);
 }
-
-class PictureList : public TLMDCustomImageList {
-public:
-    PictureList(int width, int height) : TLMDCustomImageList(nullptr), width_(width), height_(height) {
-        WindowDC screen(nullptr);
-        picture_.reset(CreateCompatibleBitmap(screen.get(), width, height));
-        ScopedSelect select(dc_.get(), picture_.get());
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                SetPixel(dc_.get(), x, y, PatternAt(x, y));
-    }
-
-    bool IsValidItem(int listIndex, int imageIndex) const override { return listIndex == 0 && picture_; }
-    void ClipDraw(TCanvas& canvas, const RECT& rect, uint16_t flags, int x, int y, int listIndex, int imageIndex)
-        override {
-        ++draws;
-        ScopedSelect select(dc_.get(), picture_.get());
-        for (LONG top = rect.top; top < rect.bottom; top += height_)
-            for (LONG left = rect.left; left < rect.right; left += width_)
-                BitBlt(canvas.Handle(), left, top, width_, height_, dc_.get(), 0, 0, SRCCOPY);
-    }
-    HPALETTE Palette(int listIndex) const override { return nullptr; }
-
-    int draws = 0;
-
-private:
-    int width_, height_;
-    UniqueMemoryDC dc_{CreateCompatibleDC(nullptr)};
-    UniqueBitmap picture_;
-};
 
 // The tiled picture's colour at a point.
 inline COLORREF TiledAt(int x, int y, int width, int height) {
     return PatternAt(x % width, y % height);
 }
+
+class PictureList : public TLMDBitmapList {
+public:
+    PictureList(int width, int height) : TLMDBitmapList(nullptr) { AddPicture(width, height); }
+
+    // Appends another item with the pattern at the size (the list announces the change).
+    void AddPicture(int width, int height) {
+        auto* item = new TLMDBitmapListItem(this);
+        TMemoryStream file(testbmp::Build(testbmp::Rgb24(width, height)));
+        item->Bitmap().LoadFromStream(file);
+        Add(item);
+    }
+
+    void ClipDraw(TCanvas& canvas,
+                  const RECT& rect,
+                  uint16_t flags,
+                  int clipOffset,
+                  TColor color,
+                  int listIndex,
+                  int imageIndex,
+                  HBITMAP mask = nullptr) override {
+        ++draws;
+        TLMDBitmapList::ClipDraw(canvas, rect, flags, clipOffset, color, listIndex, imageIndex, mask);
+    }
+
+    int draws = 0;
+};
