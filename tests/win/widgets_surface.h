@@ -24,7 +24,8 @@ public:
         bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         bits_ = static_cast<uint32_t*>(bits);
         old_ = SelectObject(dc_.get(), bitmap_.get());
-        Fill(fill);
+        for (int i = 0; i < width * height; ++i)
+            bits_[i] = Pixel(fill);
         canvas_.SetHandle(dc_.get());
     }
     ~Surface() {
@@ -35,14 +36,6 @@ public:
     Surface& operator=(const Surface&) = delete;
 
     TCanvas& Canvas() { return canvas_; }
-    HDC Dc() const { return dc_.get(); }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-
-    void Fill(COLORREF colour) {
-        for (int i = 0; i < width_ * height_; ++i)
-            bits_[i] = Pixel(colour);
-    }
     COLORREF At(int x, int y) const {
         GdiFlush();
         const uint32_t p = bits_[y * width_ + x];
