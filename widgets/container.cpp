@@ -145,13 +145,26 @@ int TLMDCustomContainer::IndexOf(const TLMDListItem* item) const {
     return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
 }
 
-void TLMDCustomContainer::AddList(const TLMDCustomContainer& source) {
-    const int count = source.Count();  // the source may be this list, which grows below
-    for (int i = 0; i < count; ++i) {
+void TLMDCustomContainer::AppendCopies(const TLMDCustomContainer& source) {
+    const size_t count = source.items_.size();  // the source may be this list, which grows below
+    for (size_t i = 0; i < count; ++i) {
         TLMDListItem* item = CreateItem();
         items_.push_back(item);
-        item->Assign(*source.items_[static_cast<size_t>(i)]);
+        item->Assign(*source.items_[i]);
     }
+}
+
+void TLMDCustomContainer::AddList(const TLMDCustomContainer& source) {
+    AppendCopies(source);
+    Change();
+}
+
+void TLMDCustomContainer::Assign(const TLMDCustomContainer& source) {
+    if (&source == this)
+        return;
+    FreeItems();
+    AppendCopies(source);
+    DefaultCompressed = source.DefaultCompressed;
     Change();
 }
 
