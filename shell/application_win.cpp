@@ -46,8 +46,14 @@ TApplication::TApplication(bool isLibrary) : TComponent(nullptr), CmdShow(Startu
 
 TApplication::~TApplication() {
     BeginDestroying();
-    if (ran_ && window_)
+    if (ran_ && window_) {
+        // The taskbar button goes in the same moment as the menu window. The application window is
+        // zero pixels in size, with nothing on the screen to repaint, so taking its visible style
+        // away is all its hiding needs; a second hide through the window manager would cost twice
+        // what one costs where hiding waits for it (X11 under Wine waits up to 2 s per window).
+        SetWindowLongPtrA(window_, GWL_STYLE, GetWindowLongPtrA(window_, GWL_STYLE) & ~WS_VISIBLE);
         ShowOwnedPopups(window_, FALSE);
+    }
     ShowHint = false;
     // The forms go first, while the application window they belong to still exists.
     DestroyComponents();
@@ -154,6 +160,8 @@ void TApplication::UpdateVisible() {
     if (!window_)
         return;
     const bool anyVisible = std::any_of(forms_.begin(), forms_.end(), [](TForm* form) { return form->Visible(); });
+    if (anyVisible == (IsWindowVisible(window_) != FALSE))
+        return;
     const UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(window_, nullptr, 0, 0, 0, 0, flags | (anyVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }

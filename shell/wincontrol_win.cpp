@@ -326,7 +326,10 @@ void TWinControl::CMEnabledChanged(TMessage&) {
 void TWinControl::WMPaint(TMessage& message) {
     if (message.WParam) {  // painting on a given context (a parent's or a test's)
         HDC dc = reinterpret_cast<HDC>(message.WParam);
-        PaintWindow(dc);
+        {
+            const SavedDC saved(dc);
+            PaintWindow(dc);
+        }
         PaintControls(dc, nullptr);
         return;
     }

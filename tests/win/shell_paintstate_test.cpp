@@ -114,6 +114,27 @@ TEST(PaintState, AThrowingPaintLeavesTheContextAsItCameAndTheNextPaintIsRight) {
     }
 }
 
+class ThrowingForm : public TForm {
+public:
+    using TForm::TForm;
+
+protected:
+    void Paint() override {
+        SetTextColor(Canvas().Handle(), RGB(1, 2, 3));
+        OffsetViewportOrgEx(Canvas().Handle(), 7, 9, nullptr);
+        throw std::runtime_error("paint failed");
+    }
+};
+
+TEST(PaintState, AWindowWhosePaintThrowsLeavesTheGivenContextAsItCame) {
+    TApplication application;
+    ThrowingForm form(&application);
+    UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+    const ContextState before = ContextState::Of(dc.get());
+    EXPECT_THROW(form.Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0), std::runtime_error);
+    EXPECT_TRUE(ContextState::Of(dc.get()) == before);
+}
+
 TEST(PaintState, AMovedGuardGivesBackOnceFromItsNewOwner) {
     UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
     const HGDIOBJ original = GetCurrentObject(dc.get(), OBJ_PEN);
