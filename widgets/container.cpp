@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
+#include <cstdio>
 #include <memory>
 
 #include "base/exceptions.h"
@@ -266,11 +266,13 @@ void TLMDCustomContainer::SaveToFile(const std::string& fileName) {
     TMemoryStream stream;
     stream.Write(kSignatures[ListType()], kSignatureSize);
     WriteItems(stream, true);
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
+    // C stdio rather than a file stream: the stream classes would bring the whole locale machinery
+    // of the C++ library into the program (several hundred kilobytes and start-up work).
+    std::FILE* file = std::fopen(fileName.c_str(), "wb");
     if (!file)
         throw EFCreateError(FmtLoadStr(StrId::SFCreateError, fileName.c_str()));
-    file.write(reinterpret_cast<const char*>(stream.Memory()), static_cast<std::streamsize>(stream.Bytes().size()));
-    file.close();
-    if (!file)
+    const size_t size = stream.Bytes().size();
+    const bool written = std::fwrite(stream.Memory(), 1, size, file) == size;
+    if (std::fclose(file) != 0 || !written)
         throw EFCreateError(FmtLoadStr(StrId::SFCreateError, fileName.c_str()));
 }
