@@ -163,6 +163,7 @@ void TApplication::UpdateVisible() {
 }
 
 void TApplication::Terminate() {
+    terminateRequested_ = true;
     PostQuitMessage(0);
 }
 
