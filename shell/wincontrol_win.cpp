@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "shell/windowproc_win.h"
 
@@ -235,13 +236,11 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
         const RECT bounds = control->BoundsRect();
         if (!RectVisible(dc, &bounds))
             continue;
-        const int saved = SaveDC(dc);
-        POINT origin;
-        GetViewportOrgEx(dc, &origin);
-        SetViewportOrgEx(dc, origin.x + control->Left(), origin.y + control->Top(), nullptr);
-        IntersectClipRect(dc, 0, 0, control->Width(), control->Height());
+        // The context goes to the next control as it came, whatever this one's Paint did or raised.
+        const SavedDC saved(dc);
+        const ScopedViewportOffset origin(dc, control->Left(), control->Top());
+        const ScopedClipRect clip(dc, RECT{0, 0, control->Width(), control->Height()});
         control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-        RestoreDC(dc, saved);
     }
 }
 
@@ -328,26 +327,29 @@ void TWinControl::CMEnabledChanged(TMessage&) {
 void TWinControl::WMPaint(TMessage& message) {
     if (message.WParam) {  // painting on a given context (a parent's or a test's)
         HDC dc = reinterpret_cast<HDC>(message.WParam);
-        PaintWindow(dc);
+        {
+            const SavedDC saved(dc);
+            PaintWindow(dc);
+        }
         PaintControls(dc, nullptr);
         return;
     }
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle_, &ps);
-    if (!dc)
+    const PaintDC paint(handle_);
+    if (!paint)
         return;
-    // Opaque windowless children cover their own area: keep the window's picture out of it.
-    const int saved = SaveDC(dc);
-    for (TControl* control : controls_) {
-        if (dynamic_cast<TWinControl*>(control) || !control->Visible() || !(control->ControlStyle & csOpaque))
-            continue;
-        const RECT r = control->BoundsRect();
-        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    HDC dc = paint.get();
+    {
+        // Opaque windowless children cover their own area: keep the window's picture out of it.
+        const SavedDC saved(dc);
+        for (TControl* control : controls_) {
+            if (dynamic_cast<TWinControl*>(control) || !control->Visible() || !(control->ControlStyle & csOpaque))
+                continue;
+            const RECT r = control->BoundsRect();
+            ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+        }
+        PaintWindow(dc);
     }
-    PaintWindow(dc);
-    RestoreDC(dc, saved);
     PaintControls(dc, nullptr);
-    EndPaint(handle_, &ps);
 }
 
 void TWinControl::WMEraseBkgnd(TMessage& message) {
