@@ -81,24 +81,23 @@ bool ConfirmDialog(const MenuProcess& menu) {
     return !IsWindowVisible(dialog);
 }
 
-// The test's document type, opened by the recorder of one disc, registered for the current user.
+// The test's document type, opened by the recorder of one disc, registered in the classes root (the
+// shell under Wine does not look at the current user's own classes).
 class DocumentType {
 public:
     explicit DocumentType(const std::string& recorder) {
-        SetValue("Software\\Classes\\.menutestdoc", "MenuTest.Document");
-        SetValue("Software\\Classes\\MenuTest.Document\\shell\\open\\command", "\"" + recorder + "\" \"%1\"");
+        SetValue(".menutestdoc", "MenuTest.Document");
+        SetValue("MenuTest.Document\\shell\\open\\command", "\"" + recorder + "\" \"%1\"");
     }
     ~DocumentType() {
-        for (const char* key :
-             {"Software\\Classes\\MenuTest.Document\\shell\\open\\command",
-              "Software\\Classes\\MenuTest.Document\\shell\\open", "Software\\Classes\\MenuTest.Document\\shell",
-              "Software\\Classes\\MenuTest.Document", "Software\\Classes\\.menutestdoc"})
-            RegDeleteKeyA(HKEY_CURRENT_USER, key);
+        for (const char* key : {"MenuTest.Document\\shell\\open\\command", "MenuTest.Document\\shell\\open",
+                                "MenuTest.Document\\shell", "MenuTest.Document", ".menutestdoc"})
+            RegDeleteKeyA(HKEY_CLASSES_ROOT, key);
     }
 
 private:
     static void SetValue(const std::string& key, const std::string& value) {
-        RegSetValueA(HKEY_CURRENT_USER, key.c_str(), REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
+        RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
     }
 };
 
@@ -170,6 +169,8 @@ TEST(MenuLaunch, ATargetGoneSinceStartUpIsReportedOnceAndTheMenuStaysOpen) {
     EXPECT_EQ(menu.WaitForWindow("TMessageForm", 500), nullptr);
     EXPECT_EQ(menu.WaitForWindow("#32770", 300), nullptr);
     EXPECT_EQ(menu.WaitForExit(300), static_cast<DWORD>(STILL_ACTIVE));
+    for (int i = 0; i < 250 && !IsWindowEnabled(window); ++i)  // enabled again once the box has gone
+        Sleep(20);
     EXPECT_TRUE(IsWindowEnabled(window));
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(menu.WaitForExit(), 0u);
