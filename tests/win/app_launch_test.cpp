@@ -10,6 +10,7 @@
 #include "app/launch_win.h"
 #include "menu/proginfo.h"
 #include "shell/application_win.h"
+#include "tests/process/disc_folder_win.h"
 #include "tests/win/app_boxwatch.h"
 #include "tests/win/shell_dialog_watch.h"
 
@@ -38,11 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Cases,
 class LaunchFolderFixture : public testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        folder_ = std::string(temp) + "menu-launch-" + std::to_string(GetCurrentProcessId()) + "-" +
-                  std::to_string(counter_++) + "\\";
-        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+        folder_ = disc_.Path();
         ASSERT_TRUE(CreateDirectoryA((folder_ + "bin").c_str(), nullptr));
         ASSERT_TRUE(CreateDirectoryA((folder_ + "data").c_str(), nullptr));
         ASSERT_TRUE(CopyFileA(RECORDER_EXE_PATH, (folder_ + "bin\\recorder.exe").c_str(), FALSE));
@@ -55,21 +52,14 @@ protected:
         while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
         }
         SetCurrentDirectoryA(saved_);
-        std::string from = folder_.substr(0, folder_.size() - 1);
-        from.push_back('\0');
-        SHFILEOPSTRUCTA op{};
-        op.wFunc = FO_DELETE;
-        op.pFrom = from.c_str();
-        op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-        SHFileOperationA(&op);
     }
     bool Recorded() const {
         return GetFileAttributesA((folder_ + "bin\\launches.txt").c_str()) != INVALID_FILE_ATTRIBUTES;
     }
 
+    DiscFolder disc_;
     std::string folder_;
     char saved_[MAX_PATH] = {};
-    static inline int counter_ = 0;
 };
 
 struct FailureCase {
