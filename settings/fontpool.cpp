@@ -25,7 +25,7 @@ TResourceManager& TResourceManager::Fonts() {
 
 const TFontData* TResourceManager::Acquire(const TFontKey& key) {
     const uint16_t hash = FontKeyHash(key);
-    std::lock_guard<std::mutex> guard(lock_);
+    std::lock_guard<TLock> guard(lock_);
     for (const auto& record : records_) {
         if (record->hash == hash && std::memcmp(&record->key, &key, sizeof key) == 0) {
             ++record->useCount;
@@ -43,7 +43,7 @@ const TFontData* TResourceManager::Acquire(const TFontKey& key) {
 
 void TResourceManager::Release(const TFontData* data) {
     std::unique_ptr<TFontData> removed;  // destroyed (with its platform font) after the lock is let go
-    std::lock_guard<std::mutex> guard(lock_);
+    std::lock_guard<TLock> guard(lock_);
     const auto found = std::find_if(records_.begin(), records_.end(), [&](const auto& r) { return r.get() == data; });
     if (found == records_.end() || --(*found)->useCount > 0)
         return;
@@ -52,7 +52,7 @@ void TResourceManager::Release(const TFontData* data) {
 }
 
 PlatformFont* TResourceManager::Realise(const TFontData* data, PlatformFont* (*make)(const TFontKey&)) {
-    std::lock_guard<std::mutex> guard(lock_);
+    std::lock_guard<TLock> guard(lock_);
     auto* record = const_cast<TFontData*>(data);
     if (!record->platformFont)
         record->platformFont.reset(make(record->key));
@@ -60,12 +60,12 @@ PlatformFont* TResourceManager::Realise(const TFontData* data, PlatformFont* (*m
 }
 
 size_t TResourceManager::RecordCount() const {
-    std::lock_guard<std::mutex> guard(lock_);
+    std::lock_guard<TLock> guard(lock_);
     return records_.size();
 }
 
 int TResourceManager::UseCount(const TFontData* data) const {
-    std::lock_guard<std::mutex> guard(lock_);
+    std::lock_guard<TLock> guard(lock_);
     for (const auto& record : records_)
         if (record.get() == data)
             return record->useCount;

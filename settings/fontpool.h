@@ -11,6 +11,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "base/lock.h"
 #include "settings/font.h"
 
 // The data bytes of a record. The name is zero-padded to its full width, so that equal data give
@@ -47,7 +48,7 @@ struct TFontData {
 };
 
 class TResourceManager {
-  public:
+public:
     // The one pool of every font in the process.
     static TResourceManager& Fonts();
 
@@ -61,7 +62,7 @@ class TResourceManager {
     size_t RecordCount() const;
     int UseCount(const TFontData* data) const;
 
-  private:
-    mutable std::mutex lock_;
+private:
+    mutable TLock lock_;
     std::vector<std::unique_ptr<TFontData>> records_;
 };

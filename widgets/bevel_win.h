@@ -70,7 +70,6 @@ public:
     const char* ClassName() const override { return "TLMDBevel"; }
 
 private:
-
     TLMDBevelSettings s_;
     bool ownerBorder_ = false;
     bool recreateRequest_ = false;

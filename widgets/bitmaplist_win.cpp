@@ -12,6 +12,12 @@ void TLMDCustomImageList::SetItemIndex(int index) {
     itemIndex_ = index;
 }
 
+void TLMDCustomImageList::Assign(const TLMDCustomContainer& source) {
+    if (auto* images = dynamic_cast<const TLMDCustomImageList*>(&source))
+        DefaultPixelFormat = images->DefaultPixelFormat;
+    TLMDCustomContainer::Assign(source);
+}
+
 TLMDBitmapListItem* TLMDBitmapList::GetArrayItem(int position) const {
     return dynamic_cast<TLMDBitmapListItem*>(GetItem(position));
 }
@@ -110,7 +116,8 @@ void TLMDBitmapList::ClipDraw(TCanvas& canvas,
     source.width = bitmap.Width();
     source.height = bitmap.Height();
     source.palette = bitmap.Palette();
-    source.transparentColor = TransparentColor(listIndex, imageIndex);
+    if (flags & kDrawBrushCopy)
+        source.transparentColor = TransparentColor(listIndex, imageIndex);
     source.mask = mask;
     DrawPicture(canvas, rect, flags, clipOffset, color, source);
 }

@@ -1,8 +1,9 @@
+#include "widgets/buttonlayout_win.h"
+
 #include <algorithm>
 #include <limits>
 
 #include "widgets/aligngeom_win.h"
-#include "widgets/buttonlayout_win.h"
 
 namespace {
 

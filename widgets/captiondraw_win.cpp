@@ -1,8 +1,9 @@
+#include "widgets/fxcaption_win.h"
+
 #include <optional>
 
 #include "settings/font_win.h"
 #include "widgets/captionpasses_win.h"
-#include "widgets/fxcaption_win.h"
 
 namespace {
 

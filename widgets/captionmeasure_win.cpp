@@ -1,10 +1,11 @@
+#include "widgets/fxcaption_win.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 #include "base/handles_win.h"
 #include "widgets/captionpasses_win.h"
-#include "widgets/fxcaption_win.h"
 
 namespace {
 

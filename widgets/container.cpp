@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
+#include <cstdio>
 #include <memory>
 
 #include "base/exceptions.h"
@@ -145,13 +145,26 @@ int TLMDCustomContainer::IndexOf(const TLMDListItem* item) const {
     return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
 }
 
-void TLMDCustomContainer::AddList(const TLMDCustomContainer& source) {
-    const int count = source.Count();  // the source may be this list, which grows below
-    for (int i = 0; i < count; ++i) {
+void TLMDCustomContainer::AppendCopies(const TLMDCustomContainer& source) {
+    const size_t count = source.items_.size();  // the source may be this list, which grows below
+    for (size_t i = 0; i < count; ++i) {
         TLMDListItem* item = CreateItem();
         items_.push_back(item);
-        item->Assign(*source.items_[static_cast<size_t>(i)]);
+        item->Assign(*source.items_[i]);
     }
+}
+
+void TLMDCustomContainer::AddList(const TLMDCustomContainer& source) {
+    AppendCopies(source);
+    Change();
+}
+
+void TLMDCustomContainer::Assign(const TLMDCustomContainer& source) {
+    if (&source == this)
+        return;
+    FreeItems();
+    AppendCopies(source);
+    DefaultCompressed = source.DefaultCompressed;
     Change();
 }
 
@@ -253,11 +266,13 @@ void TLMDCustomContainer::SaveToFile(const std::string& fileName) {
     TMemoryStream stream;
     stream.Write(kSignatures[ListType()], kSignatureSize);
     WriteItems(stream, true);
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
+    // C stdio rather than a file stream: the stream classes would bring the whole locale machinery
+    // of the C++ library into the program (several hundred kilobytes and start-up work).
+    std::FILE* file = std::fopen(fileName.c_str(), "wb");
     if (!file)
         throw EFCreateError(FmtLoadStr(StrId::SFCreateError, fileName.c_str()));
-    file.write(reinterpret_cast<const char*>(stream.Memory()), static_cast<std::streamsize>(stream.Bytes().size()));
-    file.close();
-    if (!file)
+    const size_t size = stream.Bytes().size();
+    const bool written = std::fwrite(stream.Memory(), 1, size, file) == size;
+    if (std::fclose(file) != 0 || !written)
         throw EFCreateError(FmtLoadStr(StrId::SFCreateError, fileName.c_str()));
 }

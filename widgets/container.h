@@ -120,6 +120,8 @@ public:
     // Appends a copy of each item the source holds now (also when the source is this container); then
     // announces one change.
     void AddList(const TLMDCustomContainer& source);
+    // Replaces the items by copies of the source's and takes over DefaultCompressed; one change.
+    virtual void Assign(const TLMDCustomContainer& source);
 
     int Count() const { return static_cast<int>(items_.size()); }
     int GetCount() const { return Count(); }
@@ -147,6 +149,7 @@ protected:
 private:
     void CheckPosition(int position) const;
     void Place(int position, TLMDListItem* item);
+    void AppendCopies(const TLMDCustomContainer& source);
     void ReadItems(TStream& stream, bool positionTable);
     void WriteItems(TMemoryStream& stream, bool positionTable);
     // Frees the listed items (each once) and empties the list, without announcing.

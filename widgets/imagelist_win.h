@@ -22,6 +22,9 @@ public:
 
     TLMDSavePixelFormat DefaultPixelFormat = spfDefault;
 
+    // Also takes over DefaultPixelFormat from another image list.
+    void Assign(const TLMDCustomContainer& source) override;
+
     // The current index (0 by default). A value not below the count raises EInvalidGraphicOperation.
     int ItemIndex() const { return itemIndex_; }
     void SetItemIndex(int index);

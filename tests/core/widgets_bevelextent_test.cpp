@@ -17,13 +17,6 @@ TEST(BevelExtent, CountsTheRoomOfEveryMode) {
         return s;
     };
     const Case cases[] = {
-        {"construction values", {}, true, 0, 0},
-        {"raised, gap, lowered", with([](auto& s) {
-             s.StyleOuter = bvRaised;
-             s.BorderWidth = 2;
-             s.StyleInner = bvLowered;
-         }),
-         true, 4, 4},
         {"framed styles take one more", with([](auto& s) {
              s.StyleOuter = bvFrameRaised;
              s.WidthOuter = 3;
@@ -39,7 +32,6 @@ TEST(BevelExtent, CountsTheRoomOfEveryMode) {
              s.BorderInnerWidth = 1;
          }),
          true, 3, 8},
-        {"standard single lowered", with([](auto& s) { s.Mode = bmStandard; }), true, 1, 1},
         {"standard lowered with inner border", with([](auto& s) {
              s.Mode = bmStandard;
              s.StandardStyle = lsLoweredExt;
@@ -52,13 +44,6 @@ TEST(BevelExtent, CountsTheRoomOfEveryMode) {
          }),
          true, 0, 0},
         {"edge", with([](auto& s) { s.Mode = bmEdge; }), true, 2, 2},
-        {"edge without sides", with([](auto& s) {
-             s.Mode = bmEdge;
-             s.BorderSides = 0;
-             s.BorderInnerWidth = 1;
-         }),
-         true, 1, 1},
-        {"window border drawn by the owner", with([](auto& s) { s.Mode = bmWindows; }), true, 0, 0},
         {"window border drawn by the bevel", with([](auto& s) {
              s.Mode = bmWindows;
              s.BorderInnerWidth = 1;

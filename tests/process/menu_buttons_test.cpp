@@ -157,15 +157,6 @@ TEST_F(MenuButtons, ADisabledEntryStaysGreyWithoutAFrameAndGivesNoClick) {
     EXPECT_EQ(menu->WaitForWindow("TMessageForm", 1000), nullptr);
 }
 
-TEST_F(MenuButtons, LeavingTheWindowQuicklyEndsTheHover) {
-    MoveCursorTo(Screen(140, 74));
-    ASSERT_TRUE(Frame(WaitFor([&](const ScreenShot& s) { return Frame(s, install, highlight, shadow); }), install,
-                      highlight, shadow));
-    // Straight off the window in one jump.
-    MoveCursorTo(POINT{0, 0});
-    EXPECT_TRUE(NoFrame(WaitFor([&](const ScreenShot& s) { return NoFrame(s, install); }), install));
-}
-
 TEST(MenuWithoutEntries, KeepsTheTemplateButtonAsDesignedAndItLaunchesNothing) {
     for (const char* count : {"0", "-3"}) {
         SCOPED_TRACE(count);

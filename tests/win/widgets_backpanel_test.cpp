@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "base/exceptions.h"
 #include "shell/application_win.h"
 #include "shell/form_win.h"
@@ -195,6 +198,19 @@ TEST(TransparentPanel, ShowsItsParentsPictureUnderItself) {
     EXPECT_EQ(wrong, 0);
     inner->SetTransparent(false);  // an opaque panel without a list of its own
     EXPECT_FALSE(inner->BackBitmapCheck());
+}
+
+TEST(BackPanelEvents, MouseAndAfterEnterNotificationsReachTheEvents) {
+    TApplication application;
+    TLMDBackPanel panel(&application);
+    std::vector<std::string> events;
+    panel.OnMouseEnter = [&](TComponent*) { events.push_back(panel.MouseAbove() ? "enter above" : "enter"); };
+    panel.OnMouseExit = [&](TComponent*) { events.push_back(panel.MouseAbove() ? "exit above" : "exit"); };
+    panel.OnAfterEnter = [&](TComponent*) { events.push_back("after enter"); };
+    panel.Perform(CM_MOUSEENTER);
+    panel.Perform(CM_MOUSELEAVE);
+    panel.Perform(CM_LMDAFTERENTER);
+    EXPECT_EQ(events, (std::vector<std::string>{"enter above", "exit", "after enter"}));
 }
 
 }  // namespace

@@ -4,56 +4,14 @@
 #include <vector>
 
 #include "base/exceptions.h"
-#include "base/handles_win.h"
-#include "base/memorystream.h"
-#include "tests/common/bmpbuilder.h"
-#include "widgets/bitmaplist_win.h"
+#include "tests/win/widgets_bitmaplist_fixture.h"
 
 namespace {
 
-// A 32-bit drawing target filled with one colour, read back pixel by pixel.
-class Surface {
-public:
-    Surface(int width, int height, COLORREF fill = RGB(1, 2, 3))
-        : dc_(CreateCompatibleDC(nullptr)), bitmap_(CreateBitmap(width, height, 1, 32, nullptr)) {
-        previous_ = SelectObject(dc_.get(), bitmap_.get());
-        canvas.SetHandle(dc_.get());
-        RECT all{0, 0, width, height};
-        UniqueBrush brush(CreateSolidBrush(fill));
-        FillRect(dc_.get(), &all, brush.get());
-    }
-    ~Surface() {
-        canvas.SetHandle(nullptr);
-        SelectObject(dc_.get(), previous_);
-    }
-    COLORREF At(int x, int y) { return GetPixel(dc_.get(), x, y); }
-    TCanvas canvas;
-
-private:
-    UniqueMemoryDC dc_;
-    UniqueBitmap bitmap_;
-    HGDIOBJ previous_;
-};
-
-// testbmp::Rgb24's pixel (x, y): blue x, green y, red 0x80.
-COLORREF Rgb24At(int x, int y) {
-    return RGB(0x80, y, x);
-}
-
-TLMDBitmapListItem* NewItem(TLMDBitmapList& list, int width, int height) {
-    auto* item = new TLMDBitmapListItem(&list);
-    TMemoryStream file(testbmp::Build(testbmp::Rgb24(width, height)));
-    item->Bitmap().LoadFromStream(file);
-    return item;
-}
-
-// Records the senders of a link's calls under a name.
-struct Recorder {
-    std::vector<std::string> calls;
-    void Watch(TLMDChangeLink& link, std::string name) {
-        link.OnChange = [this, name](void*) { calls.push_back(name); };
-    }
-};
+using bitmaplisttest::kFill;
+using bitmaplisttest::NewItem;
+using bitmaplisttest::Rgb24At;
+using bitmaplisttest::Surface;
 
 class FreeWatcher : public TComponent {
 public:
@@ -70,59 +28,36 @@ protected:
         ++notified;
         clientsAtNotification = list->ClientCount();
         list->UnRegisterChanges(&link);  // finds nothing: the list has let go of its links
-        list = nullptr;
     }
 };
 
-TEST(BitmapList, AnItemOwnedButNotAddedIsNotListed) {
+TEST(BitmapList, OnlyAddListsAnItemAndCallsTheLinksInOrderAlsoDuringAnUpdate) {
     TLMDBitmapList list(nullptr);
-    Recorder recorder;
-    TLMDChangeLink link;
-    recorder.Watch(link, "link");
-    list.RegisterChanges(&link);
-    TLMDBitmapListItem* item = NewItem(list, 4, 4);
-    EXPECT_EQ(list.Count(), 0);
-    EXPECT_TRUE(recorder.calls.empty());
-    EXPECT_FALSE(list.IsValidItem(0, 0));
-    EXPECT_EQ(list.Add(item), 0);
-    EXPECT_EQ(list.Count(), 1);
-    EXPECT_EQ(recorder.calls, std::vector<std::string>{"link"});
-    EXPECT_TRUE(list.IsValidItem(0, 0));
-    EXPECT_EQ(link.Sender(), &list);
-}
-
-TEST(BitmapList, AnEmptyItemIsListedAndAnnouncedButNotValid) {
-    TLMDBitmapList list(nullptr);
-    int calls = 0;
-    TLMDChangeLink link;
-    link.OnChange = [&](void*) { ++calls; };
-    list.RegisterChanges(&link);
-    list.Add(new TLMDBitmapListItem(&list));
-    EXPECT_EQ(calls, 1);
-    EXPECT_EQ(list.Count(), 1);
-    EXPECT_FALSE(list.IsValidItem(0, 0));
-    EXPECT_EQ(list.Palette(0), nullptr);
-    EXPECT_EQ(list.Palette(5), nullptr);
-}
-
-TEST(BitmapList, LinksAreCalledInOrderAlsoDuringAnUpdateWhileTheEventWaits) {
-    TLMDBitmapList list(nullptr);
-    Recorder recorder;
+    std::vector<std::string> calls;
     TLMDChangeLink first, second, third;
-    recorder.Watch(first, "first");
-    recorder.Watch(second, "second");
-    recorder.Watch(third, "third");
-    list.OnChange = [&](TComponent*) { recorder.calls.push_back("event"); };
-    list.RegisterChanges(&second);
-    list.RegisterChanges(&first);
-    list.RegisterChanges(&third);
+    first.OnChange = [&](void*) { calls.push_back("first"); };
+    second.OnChange = [&](void*) { calls.push_back("second"); };
+    list.OnChange = [&](TComponent*) { calls.push_back("event"); };
+    for (TLMDChangeLink* link : {&second, &first, &third})
+        list.RegisterChanges(link);
     list.UnRegisterChanges(&third);
     EXPECT_EQ(third.Sender(), nullptr);
+    EXPECT_EQ(first.Sender(), &list);
+
+    TLMDBitmapListItem* item = NewItem(list, 4, 4);  // owned by the list, not listed
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_FALSE(list.IsValidItem(0, 0));
     list.BeginUpdate();
-    list.Add();
-    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"second", "first"}));
+    EXPECT_EQ(list.Add(item), 0);
+    EXPECT_EQ(calls, (std::vector<std::string>{"second", "first"}));
     list.EndUpdate(true);
-    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"second", "first", "second", "first", "event"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"second", "first", "second", "first", "event"}));
+    EXPECT_TRUE(list.IsValidItem(0, 0));
+    // An empty item is listed and announced, but not valid.
+    list.Add();
+    EXPECT_EQ(calls.size(), 7u);
+    EXPECT_FALSE(list.IsValidItem(1, 0));
+    EXPECT_EQ(list.Palette(5), nullptr);
 }
 
 TEST(BitmapList, ADestroyedListLetsGoOfItsLinksAndSendsTheFreeNotification) {
@@ -138,17 +73,6 @@ TEST(BitmapList, ADestroyedListLetsGoOfItsLinksAndSendsTheFreeNotification) {
     EXPECT_EQ(watcher.link.Sender(), nullptr);
 }
 
-TEST(BitmapList, ALinkDestroyedFirstUnregistersItself) {
-    TLMDBitmapList list(nullptr);
-    {
-        TLMDChangeLink link;
-        list.RegisterChanges(&link);
-        EXPECT_EQ(list.ClientCount(), 1);
-    }
-    EXPECT_EQ(list.ClientCount(), 0);
-    list.Add();  // no call to the destroyed link
-}
-
 TEST(BitmapListDrawing, TilesFromTheTopLeftWithTheLastRowAndColumnCutByTheTarget) {
     TLMDBitmapList list(nullptr);
     list.Add(NewItem(list, 100, 50));
@@ -159,6 +83,7 @@ TEST(BitmapListDrawing, TilesFromTheTopLeftWithTheLastRowAndColumnCutByTheTarget
             ASSERT_EQ(target.At(x, y), Rgb24At(x % 100, y % 50)) << x << "," << y;
     for (POINT p : {POINT{249, 119}, POINT{200, 100}, POINT{199, 99}, POINT{0, 119}})
         EXPECT_EQ(target.At(p.x, p.y), Rgb24At(p.x % 100, p.y % 50)) << p.x << "," << p.y;
+    EXPECT_THROW(list.ClipDraw(target.canvas, RECT{0, 0, 10, 10}, kDrawTile, 0, 0, 1, 0), EListError);
 }
 
 TEST(BitmapListDrawing, TheLastTilesOvershootTheTargetRectangle) {
@@ -169,20 +94,9 @@ TEST(BitmapListDrawing, TheLastTilesOvershootTheTargetRectangle) {
     list.ClipDraw(target.canvas, RECT{10, 5, 160, 65}, kDrawTile, 0, 0, 0, 0);
     EXPECT_EQ(target.At(10, 5), Rgb24At(0, 0));
     EXPECT_EQ(target.At(309, 154), Rgb24At(99, 49));
-    EXPECT_EQ(target.At(310, 100), RGB(1, 2, 3));
-    EXPECT_EQ(target.At(100, 155), RGB(1, 2, 3));
-    EXPECT_EQ(target.At(9, 5), RGB(1, 2, 3));
-}
-
-TEST(BitmapListDrawing, AnIndexBeyondTheItemsIsAListError) {
-    TLMDBitmapList list(nullptr);
-    Surface target(10, 10);
-    try {
-        list.ClipDraw(target.canvas, RECT{0, 0, 10, 10}, kDrawTile, 0, 0, 1, 0);
-        FAIL();
-    } catch (const EListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (1)");
-    }
+    EXPECT_EQ(target.At(310, 100), kFill);
+    EXPECT_EQ(target.At(100, 155), kFill);
+    EXPECT_EQ(target.At(9, 5), kFill);
 }
 
 }  // namespace

@@ -22,17 +22,6 @@ protected:
     TForm form{&application};
 };
 
-TEST_F(FrameworkEdges, MousePositionsReachAControlAtFullPrecision) {
-    // A control reaching far beyond the 16-bit range on both sides of the window.
-    auto* wide = new ProbeControl(&form, RECT{-70000, -50000, 70000, 50000});
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, 100, 10);
-    Send(WM_MOUSEMOVE, MK_LBUTTON, 250, 150);
-    ASSERT_EQ(wide->points.size(), 2u);
-    EXPECT_EQ(wide->points[0].x, 70100);
-    EXPECT_EQ(wide->points[0].y, 50010);
-    EXPECT_EQ(wide->points[1].x, 70250);
-}
-
 TEST_F(FrameworkEdges, BoundsAtTheEndsOfTheIntegerRangeDoNotWrap) {
     const struct {
         RECT bounds;  // left, top, then width and height stored as right/bottom
