@@ -1,7 +1,8 @@
 // Start-up and closing: the menu program, without buttons and with 20, against a bare Win32 program
-// that shows the same bitmap in a window. Each is started as a process in a disc folder; the start-up clock stops when the screen
-// shows the bitmap's pixel at the centre of the window's client area (which no button covers). Then the window gets WM_CLOSE,
-// and the clock runs until no window of the process is visible and until the process has ended.
+// that shows the same bitmap in a window. Each is started as a process in a disc folder; the start-up
+// clock stops when the screen shows the bitmap's pixel at the centre of the window's client area
+// (which no button covers). Then the window gets WM_CLOSE, and the clock runs until no window of the
+// process is visible and until the process has ended.
 
 #include <windows.h>
 

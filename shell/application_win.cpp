@@ -167,6 +167,7 @@ void TApplication::UpdateVisible() {
 }
 
 void TApplication::Terminate() {
+    terminateRequested_ = true;
     PostQuitMessage(0);
 }
 

@@ -12,14 +12,14 @@
 
 #include "base/exceptions.h"
 #include "base/reporttext.h"
-#include "shell/icon_win.h"
 #include "shell/component.h"
+#include "shell/icon_win.h"
 
 class TControl;
 class TForm;
 
 class TApplication : public TComponent {
-  public:
+public:
     // Computes the default title, loads the icon resource "MAINICON" and creates the application
     // window (not inside a library, which has no application window and keeps its title itself).
     // There is one application object at a time; it is reachable as Application.
@@ -48,6 +48,8 @@ class TApplication : public TComponent {
     // Asks the loop to end (posts the quit message); returns at once.
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // Termination was asked for (the quit message may still be on its way).
+    bool TerminateRequested() const { return terminateRequested_ || terminated_; }
     bool Running() const { return running_; }
 
     std::string Title() const;
@@ -93,7 +95,7 @@ class TApplication : public TComponent {
     // Shows the application window (0 x 0) while any form is visible, hides it otherwise.
     void UpdateVisible();
 
-  private:
+private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
     void WndProc(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
     void CreateHandle();
@@ -109,6 +111,7 @@ class TApplication : public TComponent {
     TControl* mouseControl_ = nullptr;
     std::vector<TForm*> forms_;
     bool terminated_ = false;
+    bool terminateRequested_ = false;
     bool running_ = false;
     bool ran_ = false;
     bool active_ = false;

@@ -298,6 +298,18 @@ void TWinControl::WndProc(TMessage& message) {
             TControl::WndProc(message);
             NotifyControls(CM_PARENTFONTCHANGED);
             return;
+        case CM_DIALOGKEY:
+            // Enter or Esc for the form: the child that takes it answers non-zero.
+            message.Result = Broadcast(CM_DIALOGKEY, message.WParam, message.LParam);
+            return;
+        case WM_COMMAND:
+            // A system control's notification goes back to the control that owns it.
+            if (TWinControl* child = FindControl(reinterpret_cast<HWND>(message.LParam)); child && child != this) {
+                message.Result = child->Perform(CN_COMMAND, message.WParam, message.LParam);
+                return;
+            }
+            TControl::WndProc(message);
+            return;
         default:
             TControl::WndProc(message);
     }
