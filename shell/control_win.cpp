@@ -1,5 +1,6 @@
 #include "shell/control_win.h"
 
+#include "shell/accessibleelements_win.h"
 #include "shell/application_win.h"
 #include "shell/wincontrol_win.h"
 
@@ -111,6 +112,7 @@ void TControl::SetEnabled(bool enabled) {
         return;
     enabled_ = enabled;
     Perform(CM_ENABLEDCHANGED);
+    NotifyAccessibleStateChange(this);
 }
 
 void TControl::SetCaption(const std::string& caption) {

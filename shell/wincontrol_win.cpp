@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/handles_win.h"
+#include "shell/accessibleobject_win.h"
 #include "shell/windowproc_win.h"
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
@@ -16,6 +17,7 @@ TWinControl::~TWinControl() {
         delete child;
     }
     DestroyHandle();
+    DisconnectAccessible();
 }
 
 HWND TWinControl::Handle() {
@@ -265,7 +267,7 @@ bool TWinControl::RouteMouse(TMessage& message) {
 }
 
 void TWinControl::WndProc(TMessage& message) {
-    if (RouteMouse(message))
+    if (RouteMouse(message) || HandleAccessibleMessage(message))
         return;
     switch (message.Msg) {
         case WM_PAINT:
