@@ -39,6 +39,12 @@ protected:
     ~TAccessibleElements() = default;
 };
 
+// What every windowless control shows of itself: its caption as drawn (without accelerator marks),
+// its rectangle on the screen, and the states unavailable (disabled), invisible (hidden, or of zero
+// width or height) and offscreen (wholly outside its parent's client area). Role, shortcut and
+// action are left for the caller to fill in.
+TAccessibleElement AccessibleControlElement(const TControl& control);
+
 // Tells assistive technology that the look of a control changed (hover, press, enabled): a state
 // change event of the nearest window whose elements include the control. Nothing when none does.
 void NotifyAccessibleStateChange(const TControl* control);

@@ -2,6 +2,7 @@
 // for its client object, does the default actions that the object posts, and cuts the object off when
 // the window goes.
 #include "shell/accessibleobject_win.h"
+#include "shell/captionshown.h"
 #include "shell/wincontrol_win.h"
 
 void TWinControl::SetAccessibleElements(TAccessibleElements* elements) {
@@ -50,4 +51,25 @@ void NotifyAccessibleStateChange(const TControl* control) {
             return;
         }
     }
+}
+
+TAccessibleElement AccessibleControlElement(const TControl& control) {
+    TAccessibleElement element;
+    element.Name = CaptionAsShown(control.Caption());
+    const RECT bounds = control.BoundsRect();
+    const POINT topLeft = control.ClientToScreen(POINT{0, 0});
+    element.ScreenRect =
+        RECT{topLeft.x, topLeft.y, topLeft.x + (bounds.right - bounds.left), topLeft.y + (bounds.bottom - bounds.top)};
+    if (!control.Enabled())
+        element.State |= STATE_SYSTEM_UNAVAILABLE;
+    if (!control.Visible() || IsRectEmpty(&bounds))
+        element.State |= STATE_SYSTEM_INVISIBLE;
+    const TWinControl* parent = control.Parent();
+    if (parent && !(element.State & STATE_SYSTEM_INVISIBLE)) {
+        const RECT area = parent->ClientRect();
+        RECT shown;
+        if (!IntersectRect(&shown, &area, &bounds))
+            element.State |= STATE_SYSTEM_OFFSCREEN;
+    }
+    return element;
 }

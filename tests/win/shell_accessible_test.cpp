@@ -236,3 +236,39 @@ TEST_F(AccessibleWindow, EnablingOrDisablingAnElementsControlAnnouncesAStateChan
 }
 
 }  // namespace
+
+namespace {
+
+TEST(AccessibleControlElement, ShowsCaptionPlaceAndStatesOfAWindowlessControl) {
+    TApplication application;
+    TForm form(&application);
+    form.SetClientWidth(200);
+    form.SetClientHeight(100);
+    const POINT origin = form.ClientToScreen(POINT{0, 0});
+    const struct {
+        RECT bounds;
+        bool enabled, visible;
+        long state;
+    } cases[] = {
+        {{10, 20, 60, 40}, true, true, 0},
+        {{10, 20, 60, 40}, false, true, STATE_SYSTEM_UNAVAILABLE},
+        {{10, 20, 60, 40}, true, false, STATE_SYSTEM_INVISIBLE},
+        {{10, 20, 10, 40}, true, true, STATE_SYSTEM_INVISIBLE},  // zero width
+        {{50, 20, 90, 20}, true, true, STATE_SYSTEM_INVISIBLE},  // zero height
+        {{190, 90, 260, 120}, true, true, 0},                    // partly outside: still shown
+        {{200, 20, 260, 40}, true, true, STATE_SYSTEM_OFFSCREEN},
+    };
+    for (const auto& c : cases) {
+        ProbeControl control(&form, c.bounds);
+        control.SetCaption("&Read && print");
+        control.SetEnabled(c.enabled);
+        control.SetVisible(c.visible);
+        const TAccessibleElement e = AccessibleControlElement(control);
+        EXPECT_EQ(e.Name, "Read & print");
+        EXPECT_EQ(e.State, c.state) << c.bounds.left << "," << c.bounds.top;
+        EXPECT_EQ(e.ScreenRect.left, origin.x + c.bounds.left);
+        EXPECT_EQ(e.ScreenRect.bottom, origin.y + c.bounds.bottom);
+    }
+}
+
+}  // namespace
