@@ -152,51 +152,68 @@ STDMETHODIMP TAccessibleObject::ContextSensitiveHelp(BOOL) {
 
 // --- child ids ------------------------------------------------------------------------------------
 
-int TAccessibleObject::WindowChildCount() {
-    long count = 0;
-    if (elements_->AccessibleChildWindows() && standard_ && FAILED(standard_.get()->get_accChildCount(&count)))
-        count = 0;
-    return static_cast<int>(count);
+std::vector<HWND> TAccessibleObject::ChildWindows() {
+    std::vector<HWND> children;
+    if (!elements_->AccessibleChildWindows())
+        return children;
+    for (HWND child = ::GetWindow(window_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
 }
 
 long TAccessibleObject::ChildCount() {
-    return elements_->AccessibleCount() + WindowChildCount();
+    return elements_->AccessibleCount() + static_cast<long>(ChildWindows().size());
 }
 
 TAccessibleObject::Child TAccessibleObject::Resolve(const VARIANT& child) {
     if (child.vt != VT_I4)
-        return {Child::Invalid, -1, 0};
+        return {Child::Invalid, -1, nullptr};
     const long id = child.lVal;
     const long elements = elements_->AccessibleCount();
     if (id == CHILDID_SELF)
-        return {Child::Self, -1, CHILDID_SELF};
+        return {Child::Self, -1, nullptr};
     if (id >= 1 && id <= elements)
-        return {Child::Element, static_cast<int>(id - 1), 0};
-    if (id > elements && id <= elements + WindowChildCount())
-        return {Child::Window, -1, id - elements};
-    return {Child::Invalid, -1, 0};
+        return {Child::Element, static_cast<int>(id - 1), nullptr};
+    const std::vector<HWND> windows = ChildWindows();
+    if (id > elements && id <= elements + static_cast<long>(windows.size()))
+        return {Child::Window, -1, windows[static_cast<size_t>(id - elements - 1)]};
+    return {Child::Invalid, -1, nullptr};
+}
+
+UniqueCom<IAccessible> TAccessibleObject::SystemObject(const Child& child) {
+    if (child.kind == Child::Self && standard_) {
+        standard_.get()->AddRef();
+        return UniqueCom<IAccessible>(standard_.get());
+    }
+    IAccessible* object = nullptr;
+    if (child.kind == Child::Window &&
+        FAILED(AccessibleObjectFromWindow(child.childWindow, OBJID_WINDOW, IID_IAccessible,
+                                          reinterpret_cast<void**>(&object))))
+        object = nullptr;
+    return UniqueCom<IAccessible>(object);
 }
 
 HRESULT TAccessibleObject::ChildResult(long id, VARIANT* result) {
     VariantInit(result);
-    const long elements = elements_->AccessibleCount();
-    if (id > elements && standard_) {
-        IDispatch* object = nullptr;
-        if (standard_.get()->get_accChild(ChildIdVariant(id - elements), &object) == S_OK && object) {
-            result->vt = VT_DISPATCH;
-            result->pdispVal = object;
-            return S_OK;
-        }
+    const Child c = Resolve(ChildIdVariant(id));
+    if (c.kind == Child::Window) {
+        UniqueCom<IAccessible> object = SystemObject(c);
+        if (!object)
+            return E_FAIL;
+        result->vt = VT_DISPATCH;
+        result->pdispVal = object.release();
+        return S_OK;
     }
     return AnswerLong(id, result);
 }
 
-// Standard-object calls for the client area itself and for the window children.
-#define ANSWER_FROM_STANDARD(call)    \
-    do {                              \
-        if (!standard_)               \
-            return E_FAIL;            \
-        return standard_.get()->call; \
+// The answer of the system's object for the client area itself or for a child window.
+#define ANSWER_FROM_SYSTEM(child, call)                            \
+    do {                                                           \
+        const UniqueCom<IAccessible> system = SystemObject(child); \
+        if (!system)                                               \
+            return E_FAIL;                                         \
+        return system.get()->call;                                 \
     } while (false)
 
 // --- IAccessible ----------------------------------------------------------------------------------
@@ -207,7 +224,7 @@ STDMETHODIMP TAccessibleObject::get_accParent(IDispatch** parent) {
     *parent = nullptr;
     if (!Connected())
         return CO_E_OBJNOTCONNECTED;
-    ANSWER_FROM_STANDARD(get_accParent(parent));
+    ANSWER_FROM_SYSTEM(Child{Child::Self}, get_accParent(parent));
 }
 
 STDMETHODIMP TAccessibleObject::get_accChildCount(long* count) {
@@ -230,8 +247,12 @@ STDMETHODIMP TAccessibleObject::get_accChild(VARIANT child, IDispatch** object) 
     switch (c.kind) {
         case Child::Element:
             return S_FALSE;  // a simple element: the caller asks this object about it
-        case Child::Window:
-            ANSWER_FROM_STANDARD(get_accChild(ChildIdVariant(c.standardId), object));
+        case Child::Window: {
+            const UniqueCom<IAccessible> system = SystemObject(c);
+            if (!system)
+                return E_FAIL;
+            return system.get()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(object));
+        }
         default:
             return E_INVALIDARG;
     }
@@ -251,10 +272,12 @@ HRESULT TAccessibleObject::TextOf(VARIANT child,
         case Child::Element:
             return field ? AnswerText(elements_->AccessibleElement(c.index).*field, out) : S_FALSE;
         case Child::Self:
-        case Child::Window:
-            if (!standard_)
+        case Child::Window: {
+            const UniqueCom<IAccessible> system = SystemObject(c);
+            if (!system)
                 return S_FALSE;
-            return (standard_.get()->*standard)(ChildIdVariant(c.standardId), out);
+            return (system.get()->*standard)(ChildIdVariant(CHILDID_SELF), out);
+        }
         default:
             return E_INVALIDARG;
     }
@@ -296,7 +319,7 @@ STDMETHODIMP TAccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
             return AnswerLong(elements_->AccessibleElement(c.index).Role, role);
         case Child::Self:
         case Child::Window:
-            ANSWER_FROM_STANDARD(get_accRole(ChildIdVariant(c.standardId), role));
+            ANSWER_FROM_SYSTEM(c, get_accRole(ChildIdVariant(CHILDID_SELF), role));
         default:
             return E_INVALIDARG;
     }
@@ -314,7 +337,7 @@ STDMETHODIMP TAccessibleObject::get_accState(VARIANT child, VARIANT* state) {
             return AnswerLong(elements_->AccessibleElement(c.index).State, state);
         case Child::Self:
         case Child::Window:
-            ANSWER_FROM_STANDARD(get_accState(ChildIdVariant(c.standardId), state));
+            ANSWER_FROM_SYSTEM(c, get_accState(ChildIdVariant(CHILDID_SELF), state));
         default:
             return E_INVALIDARG;
     }
@@ -337,7 +360,7 @@ STDMETHODIMP TAccessibleObject::get_accFocus(VARIANT* focus) {
     if (!Connected())
         return CO_E_OBJNOTCONNECTED;
     // The elements never take the keyboard focus; the window itself may have it.
-    ANSWER_FROM_STANDARD(get_accFocus(focus));
+    ANSWER_FROM_SYSTEM(Child{Child::Self}, get_accFocus(focus));
 }
 
 STDMETHODIMP TAccessibleObject::get_accSelection(VARIANT* selection) {
@@ -356,7 +379,7 @@ STDMETHODIMP TAccessibleObject::accSelect(long flags, VARIANT child) {
             return DISP_E_MEMBERNOTFOUND;  // the elements take neither focus nor selection
         case Child::Self:
         case Child::Window:
-            ANSWER_FROM_STANDARD(accSelect(flags, ChildIdVariant(c.standardId)));
+            ANSWER_FROM_SYSTEM(c, accSelect(flags, ChildIdVariant(CHILDID_SELF)));
         default:
             return E_INVALIDARG;
     }
@@ -380,7 +403,7 @@ STDMETHODIMP TAccessibleObject::accLocation(long* left, long* top, long* width, 
         }
         case Child::Self:
         case Child::Window:
-            ANSWER_FROM_STANDARD(accLocation(left, top, width, height, ChildIdVariant(c.standardId)));
+            ANSWER_FROM_SYSTEM(c, accLocation(left, top, width, height, ChildIdVariant(CHILDID_SELF)));
         default:
             return E_INVALIDARG;
     }
@@ -420,7 +443,7 @@ STDMETHODIMP TAccessibleObject::accNavigate(long direction, VARIANT start, VARIA
             else if (direction == NAVDIR_LASTCHILD)
                 id = count;
             else
-                ANSWER_FROM_STANDARD(accNavigate(direction, start, end));  // the window among its siblings
+                ANSWER_FROM_SYSTEM(c, accNavigate(direction, start, end));  // the window among its siblings
             break;
         case Child::Element:
         case Child::Window: {
@@ -458,16 +481,17 @@ STDMETHODIMP TAccessibleObject::accHitTest(long x, long y, VARIANT* child) {
     if (!PtInRect(&client, point))
         return S_FALSE;
     // Child windows lie above everything the window draws itself.
-    if (elements_->AccessibleChildWindows() && standard_) {
-        VARIANT hit;
-        if (standard_.get()->accHitTest(x, y, &hit) == S_OK) {
-            if (hit.vt == VT_DISPATCH) {
-                *child = hit;
+    if (elements_->AccessibleChildWindows()) {
+        POINT inside = point;
+        ScreenToClient(window_, &inside);
+        HWND hit = ChildWindowFromPointEx(window_, inside, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+        if (hit && hit != window_) {
+            UniqueCom<IAccessible> object = SystemObject(Child{Child::Window, -1, hit});
+            if (object) {
+                child->vt = VT_DISPATCH;
+                child->pdispVal = object.release();
                 return S_OK;
             }
-            if (hit.vt == VT_I4 && hit.lVal != CHILDID_SELF)
-                return ChildResult(hit.lVal + elements_->AccessibleCount(), child);
-            VariantClear(&hit);
         }
     }
     // Elements added later lie above earlier ones.
@@ -494,7 +518,7 @@ STDMETHODIMP TAccessibleObject::accDoDefaultAction(VARIANT child) {
         }
         case Child::Self:
         case Child::Window:
-            ANSWER_FROM_STANDARD(accDoDefaultAction(ChildIdVariant(c.standardId)));
+            ANSWER_FROM_SYSTEM(c, accDoDefaultAction(ChildIdVariant(CHILDID_SELF)));
         default:
             return E_INVALIDARG;
     }

@@ -2,7 +2,7 @@
 // The accessible client object of a window that draws simple elements itself. Child id 0 is the
 // window's client area (answered by the system's standard object), 1..n are the elements that a
 // TAccessibleElements describes, and, when it asks for them, the window's child windows follow as
-// n+1.. (the standard object's children). After Disconnect (the window is going away) every call
+// n+1.. (their own objects, as the system gives them). After Disconnect (the window is going away) every call
 // answers CO_E_OBJNOTCONNECTED, and callers in other processes get RPC_E_DISCONNECTED.
 
 #include <windows.h>
@@ -10,6 +10,7 @@
 #include <oleacc.h>
 
 #include <string>
+#include <vector>
 
 #include "base/handles_win.h"
 #include "shell/accessibleelements_win.h"
@@ -63,15 +64,18 @@ public:
 private:
     // What a child id names.
     struct Child {
-        enum Kind { Self, Element, Window, Invalid } kind;
-        int index;        // the element's index, for Element
-        long standardId;  // the id to ask the standard object, for Self and Window
+        enum Kind { Self, Element, Window, Invalid } kind = Invalid;
+        int index = -1;              // the element's index, for Element
+        HWND childWindow = nullptr;  // for Window
     };
 
     TAccessibleObject(HWND window, TAccessibleElements* elements);
     ~TAccessibleObject();
 
-    int WindowChildCount();
+    std::vector<HWND> ChildWindows();
+    // The object that answers for the client area itself (the system's standard object) or for a
+    // child window (the window's own object); empty for an element.
+    UniqueCom<IAccessible> SystemObject(const Child& child);
     long ChildCount();
     Child Resolve(const VARIANT& child);
     // The child id as the answer of a navigation or hit test: window children as their objects.

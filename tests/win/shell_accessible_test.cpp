@@ -10,6 +10,7 @@
 #include "shell/accessibleobject_win.h"
 #include "shell/application_win.h"
 #include "shell/form_win.h"
+#include "shell/statictextelements_win.h"
 #include "tests/win/widgets_probe.h"
 
 namespace {
@@ -269,6 +270,74 @@ TEST(AccessibleControlElement, ShowsCaptionPlaceAndStatesOfAWindowlessControl) {
         EXPECT_EQ(e.ScreenRect.left, origin.x + c.bounds.left);
         EXPECT_EQ(e.ScreenRect.bottom, origin.y + c.bounds.bottom);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A dialog-like form: a windowless label and a system push button.
+TEST(StaticTextElements, LabelsComeFirstAsStaticTextThenTheChildWindowsFromTheSystem) {
+    CoInitialize(nullptr);
+    {
+        TApplication application;
+        TForm form(&application);
+        form.SetClientWidth(200);
+        form.SetClientHeight(100);
+        ProbeControl label(&form, RECT{10, 10, 190, 40});
+        label.SetCaption("Insert disc &2 && go on");
+        HWND ok = CreateWindowA("BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 60, 60, 80, 24, form.Handle(),
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+        TStaticTextElements texts;
+        texts.SetLabels({&label});
+        form.SetAccessibleElements(&texts);
+        IAccessible* acc = nullptr;
+        ASSERT_EQ(
+            AccessibleObjectFromWindow(form.Handle(), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&acc)),
+            S_OK);
+        long count = 0;
+        EXPECT_EQ(acc->get_accChildCount(&count), S_OK);
+        EXPECT_EQ(count, 2);
+        BSTR text = nullptr;
+        EXPECT_EQ(acc->get_accName(Id(1), &text), S_OK);
+        EXPECT_EQ(Text(text), "Insert disc 2 & go on");
+        VARIANT v;
+        EXPECT_EQ(acc->get_accRole(Id(1), &v), S_OK);
+        EXPECT_EQ(v.lVal, ROLE_SYSTEM_STATICTEXT);
+        EXPECT_EQ(acc->get_accState(Id(1), &v), S_OK);
+        EXPECT_EQ(v.lVal, STATE_SYSTEM_READONLY);
+        // The button is the system's: a full object of its own, pressed as any push button.
+        IDispatch* button = nullptr;
+        EXPECT_EQ(acc->get_accChild(Id(2), &button), S_OK);
+        ASSERT_NE(button, nullptr);
+        IAccessible* okObject = nullptr;
+        EXPECT_EQ(button->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&okObject)), S_OK);
+        button->Release();
+        ASSERT_NE(okObject, nullptr);
+        HWND found = nullptr;
+        EXPECT_EQ(WindowFromAccessibleObject(okObject, &found), S_OK);
+        EXPECT_EQ(found, ok);
+        // Its client object, where readers find its name (Wine's gives no push-button role).
+        IAccessible* okClient = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(ok, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&okClient)),
+                  S_OK);
+        EXPECT_EQ(okClient->get_accName(Id(CHILDID_SELF), &text), S_OK);
+        EXPECT_EQ(Text(text), "OK");
+        okClient->Release();
+        // The hit test over the button gives the button's object, elsewhere the label or the form.
+        VARIANT hit;
+        const POINT overButton = form.ClientToScreen(POINT{70, 70});
+        EXPECT_EQ(acc->accHitTest(overButton.x, overButton.y, &hit), S_OK);
+        EXPECT_EQ(hit.vt, VT_DISPATCH);
+        VariantClear(&hit);
+        const POINT overLabel = form.ClientToScreen(POINT{70, 20});
+        EXPECT_EQ(acc->accHitTest(overLabel.x, overLabel.y, &hit), S_OK);
+        EXPECT_EQ(hit.vt, VT_I4);
+        EXPECT_EQ(hit.lVal, 1);
+        okObject->Release();
+        acc->Release();
+    }
+    CoUninitialize();
 }
 
 }  // namespace
