@@ -5,8 +5,16 @@
 
 namespace {
 
+void ClearAnswer(BSTR* out) {
+    *out = nullptr;
+}
+
+void ClearAnswer(VARIANT* out) {
+    VariantInit(out);
+}
+
 // Text in the system code page as a new BSTR (S_FALSE and no string for empty text).
-HRESULT AnswerText(const std::string& text, BSTR* out) {
+HRESULT Answer(const std::string& text, BSTR* out) {
     *out = nullptr;
     if (text.empty())
         return S_FALSE;
@@ -18,18 +26,10 @@ HRESULT AnswerText(const std::string& text, BSTR* out) {
     return S_OK;
 }
 
-HRESULT AnswerLong(long value, VARIANT* out) {
+HRESULT Answer(long value, VARIANT* out) {
     out->vt = VT_I4;
     out->lVal = value;
     return S_OK;
-}
-
-VARIANT ChildIdVariant(long id) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = id;
-    return v;
 }
 
 // How far the candidate lies from the origin in the direction, or -1 when it does not lie wholly there.
@@ -59,6 +59,14 @@ long Offset(long direction, const RECT& from, const RECT& to) {
 constexpr long kHiddenStates = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
 
 }  // namespace
+
+VARIANT ChildIdVariant(long id) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
 
 UINT AccessibleActionMessage() {
     static const UINT message = RegisterWindowMessageA("MenuAccessibleDefaultAction");
@@ -204,7 +212,7 @@ HRESULT TAccessibleObject::ChildResult(long id, VARIANT* result) {
         result->pdispVal = object.release();
         return S_OK;
     }
-    return AnswerLong(id, result);
+    return Answer(id, result);
 }
 
 // The answer of the system's object for the client area itself or for a child window.
@@ -258,19 +266,20 @@ STDMETHODIMP TAccessibleObject::get_accChild(VARIANT child, IDispatch** object) 
     }
 }
 
-HRESULT TAccessibleObject::TextOf(VARIANT child,
-                                  BSTR* out,
-                                  std::string TAccessibleElement::*field,
-                                  StandardText standard) {
+template <typename Out, typename Value>
+HRESULT TAccessibleObject::PropertyOf(VARIANT child,
+                                      Out* out,
+                                      Value TAccessibleElement::*field,
+                                      HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, Out*)) {
     if (!out)
         return E_POINTER;
-    *out = nullptr;
+    ClearAnswer(out);
     if (!Connected())
         return CO_E_OBJNOTCONNECTED;
     const Child c = Resolve(child);
     switch (c.kind) {
         case Child::Element:
-            return field ? AnswerText(elements_->AccessibleElement(c.index).*field, out) : S_FALSE;
+            return field ? Answer(elements_->AccessibleElement(c.index).*field, out) : S_FALSE;
         case Child::Self:
         case Child::Window: {
             const UniqueCom<IAccessible> system = SystemObject(c);
@@ -284,63 +293,35 @@ HRESULT TAccessibleObject::TextOf(VARIANT child,
 }
 
 STDMETHODIMP TAccessibleObject::get_accName(VARIANT child, BSTR* name) {
-    return TextOf(child, name, &TAccessibleElement::Name, &IAccessible::get_accName);
+    return PropertyOf(child, name, &TAccessibleElement::Name, &IAccessible::get_accName);
 }
 
 STDMETHODIMP TAccessibleObject::get_accValue(VARIANT child, BSTR* value) {
-    return TextOf(child, value, nullptr, &IAccessible::get_accValue);
+    return PropertyOf<BSTR, std::string>(child, value, nullptr, &IAccessible::get_accValue);
 }
 
 STDMETHODIMP TAccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
-    return TextOf(child, description, nullptr, &IAccessible::get_accDescription);
+    return PropertyOf<BSTR, std::string>(child, description, nullptr, &IAccessible::get_accDescription);
 }
 
 STDMETHODIMP TAccessibleObject::get_accHelp(VARIANT child, BSTR* help) {
-    return TextOf(child, help, nullptr, &IAccessible::get_accHelp);
+    return PropertyOf<BSTR, std::string>(child, help, nullptr, &IAccessible::get_accHelp);
 }
 
 STDMETHODIMP TAccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
-    return TextOf(child, shortcut, &TAccessibleElement::KeyboardShortcut, &IAccessible::get_accKeyboardShortcut);
+    return PropertyOf(child, shortcut, &TAccessibleElement::KeyboardShortcut, &IAccessible::get_accKeyboardShortcut);
 }
 
 STDMETHODIMP TAccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action) {
-    return TextOf(child, action, &TAccessibleElement::DefaultAction, &IAccessible::get_accDefaultAction);
+    return PropertyOf(child, action, &TAccessibleElement::DefaultAction, &IAccessible::get_accDefaultAction);
 }
 
 STDMETHODIMP TAccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
-    if (!role)
-        return E_POINTER;
-    VariantInit(role);
-    if (!Connected())
-        return CO_E_OBJNOTCONNECTED;
-    const Child c = Resolve(child);
-    switch (c.kind) {
-        case Child::Element:
-            return AnswerLong(elements_->AccessibleElement(c.index).Role, role);
-        case Child::Self:
-        case Child::Window:
-            ANSWER_FROM_SYSTEM(c, get_accRole(ChildIdVariant(CHILDID_SELF), role));
-        default:
-            return E_INVALIDARG;
-    }
+    return PropertyOf(child, role, &TAccessibleElement::Role, &IAccessible::get_accRole);
 }
 
 STDMETHODIMP TAccessibleObject::get_accState(VARIANT child, VARIANT* state) {
-    if (!state)
-        return E_POINTER;
-    VariantInit(state);
-    if (!Connected())
-        return CO_E_OBJNOTCONNECTED;
-    const Child c = Resolve(child);
-    switch (c.kind) {
-        case Child::Element:
-            return AnswerLong(elements_->AccessibleElement(c.index).State, state);
-        case Child::Self:
-        case Child::Window:
-            ANSWER_FROM_SYSTEM(c, get_accState(ChildIdVariant(CHILDID_SELF), state));
-        default:
-            return E_INVALIDARG;
-    }
+    return PropertyOf(child, state, &TAccessibleElement::State, &IAccessible::get_accState);
 }
 
 STDMETHODIMP TAccessibleObject::get_accHelpTopic(BSTR* file, VARIANT child, long* topic) {
@@ -498,9 +479,9 @@ STDMETHODIMP TAccessibleObject::accHitTest(long x, long y, VARIANT* child) {
     for (int i = elements_->AccessibleCount() - 1; i >= 0; --i) {
         const TAccessibleElement e = elements_->AccessibleElement(i);
         if (!(e.State & kHiddenStates) && PtInRect(&e.ScreenRect, point))
-            return AnswerLong(i + 1, child);
+            return Answer(i + 1, child);
     }
-    return AnswerLong(CHILDID_SELF, child);
+    return Answer(CHILDID_SELF, child);
 }
 
 STDMETHODIMP TAccessibleObject::accDoDefaultAction(VARIANT child) {

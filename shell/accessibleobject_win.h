@@ -81,9 +81,13 @@ private:
     // The child id as the answer of a navigation or hit test: window children as their objects.
     HRESULT ChildResult(long id, VARIANT* result);
     long NavigateSpatially(long direction, int from);
-    // A text property: the element's field (none: no text), or the standard object's answer.
-    using StandardText = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
-    HRESULT TextOf(VARIANT child, BSTR* out, std::string TAccessibleElement::*field, StandardText standard);
+    // A property: the element's field (none: no answer), or the system object's answer for the
+    // client area itself and for a child window.
+    template <typename Out, typename Value>
+    HRESULT PropertyOf(VARIANT child,
+                       Out* out,
+                       Value TAccessibleElement::*field,
+                       HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, Out*));
 
     LONG references_ = 1;
     HWND window_;
@@ -94,3 +98,6 @@ private:
 // The message that the object posts to its window to have an element's default action done: the
 // element's index in wParam. The window's control hands it to its TAccessibleElements.
 UINT AccessibleActionMessage();
+
+// The VARIANT that names a child (VT_I4 with the child id), as IAccessible calls take it.
+VARIANT ChildIdVariant(long id);

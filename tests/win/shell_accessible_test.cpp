@@ -16,11 +16,7 @@
 namespace {
 
 VARIANT Id(long id) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = id;
-    return v;
+    return ChildIdVariant(id);
 }
 
 std::string Text(BSTR text) {
