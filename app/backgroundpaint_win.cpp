@@ -9,15 +9,7 @@ void PaintBackground(TCanvas& canvas, const TBitmap& bitmap) {
     UniqueMemoryDC source(CreateCompatibleDC(dc));
     if (!source)
         return;
-    HPALETTE previous = nullptr;
-    if (bitmap.Palette()) {
-        previous = SelectPalette(dc, bitmap.Palette(), TRUE);
-        RealizePalette(dc);
-    }
-    {
-        ScopedSelect select(source.get(), bitmap.Handle());
-        BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), source.get(), 0, 0, SRCCOPY);
-    }
-    if (previous)
-        SelectPalette(dc, previous, TRUE);
+    const ScopedPalette palette(dc, bitmap.Palette(), true);
+    const ScopedSelect select(source.get(), bitmap.Handle());
+    BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), source.get(), 0, 0, SRCCOPY);
 }

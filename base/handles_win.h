@@ -7,6 +7,8 @@
 
 #include <utility>
 
+#include "base/dcguards_win.h"  // the device-context guards, for the files that use both
+
 template <typename Handle, typename Traits>
 class UniqueHandle {
 public:
@@ -15,7 +17,8 @@ public:
     ~UniqueHandle() { reset(); }
     UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) reset(other.release());
+        if (this != &other)
+            reset(other.release());
         return *this;
     }
     UniqueHandle(const UniqueHandle&) = delete;
@@ -25,7 +28,8 @@ public:
     explicit operator bool() const { return Traits::Valid(handle_); }
     Handle release() { return std::exchange(handle_, Traits::Invalid()); }
     void reset(Handle handle = Traits::Invalid()) {
-        if (Traits::Valid(handle_)) Traits::Close(handle_);
+        if (Traits::Valid(handle_))
+            Traits::Close(handle_);
         handle_ = handle;
     }
 
@@ -92,35 +96,3 @@ using UniqueMemoryDC = UniqueHandle<HDC, handle_traits::MemoryDC>;
 using UniqueWindow = UniqueHandle<HWND, handle_traits::Window>;
 template <typename T>
 using UniqueCom = UniqueHandle<T*, handle_traits::ComObject<T>>;
-
-// A window's or the screen's device context from GetDC, released with ReleaseDC.
-class WindowDC {
-public:
-    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDC() {
-        if (dc_) ReleaseDC(window_, dc_);
-    }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
-// Selects a GDI object into a device context for this scope and selects the previous one back.
-class ScopedSelect {
-public:
-    ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
-    ~ScopedSelect() {
-        if (previous_) SelectObject(dc_, previous_);
-    }
-    ScopedSelect(const ScopedSelect&) = delete;
-    ScopedSelect& operator=(const ScopedSelect&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};

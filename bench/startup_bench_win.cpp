@@ -1,6 +1,7 @@
-// Start-up to the first painted frame: the menu program against a bare Win32 program that shows
-// the same bitmap in a window. Each is started as a process in a disc folder; the clock stops when
-// the screen shows the bitmap's pixel at the centre of the window's client area.
+// Start-up and closing: the menu program against a bare Win32 program that shows the same bitmap in
+// a window. Each is started as a process in a disc folder; the start-up clock stops when the screen
+// shows the bitmap's pixel at the centre of the window's client area. Then the window gets WM_CLOSE,
+// and the clock runs until no window of the process is visible and until the process has ended.
 
 #include <windows.h>
 
@@ -20,26 +21,57 @@ uint32_t Pixel(int x, int y) {
     return (x / 8 % 2) ^ (y / 8 % 2) ? 0x2040A0u : 0xE0C060u;
 }
 
-// Milliseconds from process creation until the window shows its picture; negative on time-out.
-double TimeToFirstFrame(const std::string& exe, const DiscFolder& disc) {
-    LARGE_INTEGER frequency, start, now;
+double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+    LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+LARGE_INTEGER Now() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now;
+}
+
+// One run of a program, in milliseconds: from process creation until the window shows its picture,
+// and from the WM_CLOSE sent then until the last visible window (the taskbar button) is gone and
+// until the process has ended. Negative on time-out.
+struct Run {
+    double firstFrame = -1, windowsGone = -1, exited = -1;
+};
+
+Run RunOnce(const std::string& exe, const DiscFolder& disc) {
+    Run run;
+    const LARGE_INTEGER start = Now();
     MenuProcess program(exe, disc.Path());
-    for (int attempt = 0; attempt < 20000; ++attempt) {
+    HWND shown = nullptr;
+    for (int attempt = 0; attempt < 20000 && !shown; ++attempt) {
         for (const WindowInfo& w : program.Windows()) {
-            if (!w.visible || w.className == "TApplication") continue;
+            if (!w.visible || w.className == "TApplication")
+                continue;
             const POINT centre{w.clientOrigin.x + kWidth / 2, w.clientOrigin.y + kHeight / 2};
-            if (ScreenPixel(centre) == Pixel(kWidth / 2, kHeight / 2)) {
-                QueryPerformanceCounter(&now);
-                PostMessageA(w.handle, WM_CLOSE, 0, 0);
-                program.WaitForExit(10000);
-                return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-            }
+            if (ScreenPixel(centre) == Pixel(kWidth / 2, kHeight / 2))
+                shown = w.handle;
+        }
+        if (!shown)
+            Sleep(1);
+    }
+    if (!shown)
+        return run;
+    const LARGE_INTEGER closing = Now();
+    run.firstFrame = Milliseconds(start, closing);
+    PostMessageA(shown, WM_CLOSE, 0, 0);
+    for (int attempt = 0; attempt < 20000; ++attempt) {
+        const std::vector<WindowInfo> windows = program.Windows();
+        if (std::none_of(windows.begin(), windows.end(), [](const WindowInfo& w) { return w.visible; })) {
+            run.windowsGone = Milliseconds(closing, Now());
+            break;
         }
         Sleep(1);
     }
-    return -1;
+    if (program.WaitForExit(20000) != STILL_ACTIVE)
+        run.exited = Milliseconds(closing, Now());
+    return run;
 }
 
 double Median(std::vector<double> values) {
@@ -56,21 +88,40 @@ int main() {
     menuDisc.Write("menu.bmp", bitmap);
     menuDisc.WriteText("menu.ini", "[Main]\r\nAppName=Benchmark\r\nProgCount=0\r\n");
     bareDisc.Write("menu.bmp", bitmap);
-    if (!CopyFileA(BARE_VIEWER_PATH, bareDisc.PathOf("viewer.exe").c_str(), FALSE)) return 1;
-
-    std::vector<double> menuTimes, bareTimes;
-    for (int round = 0; round < 7; ++round) {  // alternate, so both see the same machine load
-        bareTimes.push_back(TimeToFirstFrame(bareDisc.PathOf("viewer.exe"), bareDisc));
-        menuTimes.push_back(TimeToFirstFrame(menuDisc.PathOf("menu.exe"), menuDisc));
-    }
-    if (*std::min_element(menuTimes.begin(), menuTimes.end()) < 0 ||
-        *std::min_element(bareTimes.begin(), bareTimes.end()) < 0) {
-        std::puts("start-up: a window never showed its picture");
+    if (!CopyFileA(BARE_VIEWER_PATH, bareDisc.PathOf("viewer.exe").c_str(), FALSE))
         return 1;
+
+    std::vector<Run> menuRuns, bareRuns;
+    for (int round = 0; round < 7; ++round) {  // alternate, so both see the same machine load
+        bareRuns.push_back(RunOnce(bareDisc.PathOf("viewer.exe"), bareDisc));
+        menuRuns.push_back(RunOnce(menuDisc.PathOf("menu.exe"), menuDisc));
     }
-    const double menu = Median(menuTimes), bare = Median(bareTimes);
-    std::printf("start-up to first painted frame, median of 7 (640 x 480 bitmap)\n");
-    bench::Report("bare Win32 viewer", bare / 1000, bare / 1000, "bare viewer");
-    bench::Report("menu.exe", menu / 1000, bare / 1000, "bare viewer");
-    return 0;
+    const auto median = [](const std::vector<Run>& runs, double Run::*figure) {
+        std::vector<double> values;
+        for (const Run& run : runs)
+            values.push_back(run.*figure);
+        if (*std::min_element(values.begin(), values.end()) < 0)
+            return -1.0;
+        return Median(values) / 1000;
+    };
+    std::printf("menu.exe against a bare Win32 viewer of the same 640 x 480 bitmap, median of 7\n");
+    const struct {
+        const char* name;
+        double Run::*figure;
+    } figures[] = {{"start-up to first painted frame", &Run::firstFrame},
+                   {"WM_CLOSE until no window is visible", &Run::windowsGone},
+                   {"WM_CLOSE until the process has ended", &Run::exited}};
+    int status = 0;
+    for (const auto& figure : figures) {
+        const double menu = median(menuRuns, figure.figure), bare = median(bareRuns, figure.figure);
+        if (menu < 0 || bare < 0) {
+            std::printf("%s: timed out\n", figure.name);
+            status = 1;
+            continue;
+        }
+        std::printf("%s\n", figure.name);
+        bench::Report("  bare Win32 viewer", bare, bare, "bare viewer");
+        bench::Report("  menu.exe", menu, bare, "bare viewer");
+    }
+    return status;
 }

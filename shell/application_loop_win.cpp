@@ -1,6 +1,7 @@
 // The message loop of the application object and its idle step.
 #include "shell/application_win.h"
 #include "shell/controlcanvas_win.h"
+#include "shell/dialogkeys_win.h"
 #include "shell/form_win.h"
 
 void TApplication::Run() {
@@ -46,7 +47,9 @@ bool TApplication::ProcessMessage(MSG& msg) {
         terminated_ = true;
         return true;
     }
-    // No message callback, hints, MDI, shortcuts or dialog keys take messages in this program.
+    // No message callback, hints, MDI or shortcuts take messages in this program; dialog keys do.
+    if (HandleDialogKey(msg))
+        return true;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
     return true;

@@ -1,30 +1,8 @@
 // The exception report of the application object and its message box.
-#include <vector>
-
 #include "shell/application_win.h"
+#include "shell/threadwindows_win.h"
 
 namespace {
-BOOL CALLBACK DisableWindow(HWND window, LPARAM data) {
-    if (IsWindowVisible(window) && IsWindowEnabled(window)) {
-        reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
-        EnableWindow(window, FALSE);
-    }
-    return TRUE;
-}
-
-// Disables the visible, enabled top-level windows of the thread; answers those it disabled.
-std::vector<HWND> DisableThreadWindows() {
-    std::vector<HWND> disabled;
-    EnumThreadWindows(GetCurrentThreadId(), &DisableWindow, reinterpret_cast<LPARAM>(&disabled));
-    return disabled;
-}
-
-void EnableWindows(const std::vector<HWND>& windows) {
-    for (HWND window : windows)
-        if (IsWindow(window))
-            EnableWindow(window, TRUE);
-}
-
 constexpr UINT kQuietMove = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
 }  // namespace
 
@@ -81,13 +59,15 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
             moved = true;
         }
     }
-    const std::vector<HWND> disabled = DisableThreadWindows();
-    const int result = ::MessageBoxA(window_, text.c_str(), caption.c_str(), flags);
-    if (moved) {
-        SetWindowPos(window_, nullptr, saved.left + (saved.right - saved.left) / 2,
-                     saved.top + (saved.bottom - saved.top) / 2, 0, 0, kQuietMove);
+    int result = 0;
+    {
+        const DisabledThreadWindows disabled;
+        result = ::MessageBoxA(window_, text.c_str(), caption.c_str(), flags);
+        if (moved) {
+            SetWindowPos(window_, nullptr, saved.left + (saved.right - saved.left) / 2,
+                         saved.top + (saved.bottom - saved.top) / 2, 0, 0, kQuietMove);
+        }
     }
-    EnableWindows(disabled);
     if (active)
         SetActiveWindow(active);
     return result;

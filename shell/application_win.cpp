@@ -6,6 +6,7 @@
 
 #include "base/strings.h"
 #include "shell/form_win.h"
+#include "shell/windowproc_win.h"
 
 TApplication* Application = nullptr;
 
@@ -45,8 +46,14 @@ TApplication::TApplication(bool isLibrary) : TComponent(nullptr), CmdShow(Startu
 
 TApplication::~TApplication() {
     BeginDestroying();
-    if (ran_ && window_)
+    if (ran_ && window_) {
+        // The taskbar button goes in the same moment as the menu window. The application window is
+        // zero pixels in size, with nothing on the screen to repaint, so taking its visible style
+        // away is all its hiding needs; a second hide through the window manager would cost twice
+        // what one costs where hiding waits for it (X11 under Wine waits up to 2 s per window).
+        SetWindowLongPtrA(window_, GWL_STYLE, GetWindowLongPtrA(window_, GWL_STYLE) & ~WS_VISIBLE);
         ShowOwnedPopups(window_, FALSE);
+    }
     ShowHint = false;
     // The forms go first, while the application window they belong to still exists.
     DestroyComponents();
@@ -66,15 +73,10 @@ TApplication::~TApplication() {
 void TApplication::CreateHandle() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA cls{};
-    if (!GetClassInfoA(instance, kApplicationClass, &cls)) {
-        cls = WNDCLASSA{};
-        cls.style = 0;
-        cls.lpfnWndProc = &TApplication::WindowProc;
-        cls.hInstance = instance;
-        cls.lpszClassName = kApplicationClass;
-        if (!RegisterClassA(&cls))
-            throw EOutOfResources(LoadStr(StrId::SWindowClass));
-    }
+    cls.lpfnWndProc = &TApplication::WindowProc;
+    cls.hInstance = instance;
+    cls.lpszClassName = kApplicationClass;
+    RegisterWindowClass(cls);
     window_ = CreateWindowExA(0, kApplicationClass, heldTitle_.c_str(), kApplicationWindowStyle,
                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
                               nullptr, instance, this);
@@ -158,11 +160,14 @@ void TApplication::UpdateVisible() {
     if (!window_)
         return;
     const bool anyVisible = std::any_of(forms_.begin(), forms_.end(), [](TForm* form) { return form->Visible(); });
+    if (anyVisible == (IsWindowVisible(window_) != FALSE))
+        return;
     const UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(window_, nullptr, 0, 0, 0, 0, flags | (anyVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
 void TApplication::Terminate() {
+    terminateRequested_ = true;
     PostQuitMessage(0);
 }
 
@@ -191,24 +196,16 @@ void TApplication::Restore() {
 }
 
 LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* application = reinterpret_cast<TApplication*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!application)
-        return DefWindowProcA(window, msg, wparam, lparam);
-    if (!application->window_)
-        application->window_ = window;  // messages during creation
-    LRESULT result = 0;
-    try {
-        application->WndProc(msg, wparam, lparam, result);
-    } catch (...) {
-        application->HandleException(application);
-    }
-    if (msg == WM_NCDESTROY)
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    return result;
+    return OwnedWindowProc<TApplication>(
+        window, msg, wparam, lparam, [](TApplication& application, HWND window, TMessage& message) {
+            if (!application.window_)
+                application.window_ = window;  // messages during creation
+            try {
+                application.WndProc(message.Msg, message.WParam, message.LParam, message.Result);
+            } catch (...) {
+                application.HandleException(&application);
+            }
+        });
 }
 
 void TApplication::WndProc(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) {

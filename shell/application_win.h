@@ -47,6 +47,8 @@ class TApplication : public TComponent {
     // Asks the loop to end (posts the quit message); returns at once.
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // Termination was asked for (the quit message may still be on its way).
+    bool TerminateRequested() const { return terminateRequested_ || terminated_; }
     bool Running() const { return running_; }
 
     std::string Title() const;
@@ -108,6 +110,7 @@ class TApplication : public TComponent {
     TControl* mouseControl_ = nullptr;
     std::vector<TForm*> forms_;
     bool terminated_ = false;
+    bool terminateRequested_ = false;
     bool running_ = false;
     bool ran_ = false;
     bool active_ = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/dcguards_win.h"
 #include "base/exceptions.h"
 #include "base/strings.h"
 #include "base/syserror_win.h"
@@ -15,26 +16,6 @@ namespace {
         throw EWin32Error(FmtLoadStr(StrId::SWin32Error, static_cast<int>(code), SysErrorMessage(code).c_str()));
     throw EInvalidGraphic(LoadStr(StrId::SInvalidBitmap));
 }
-
-// Selects and realises a palette in a device context for this scope.
-class ScopedPalette {
-  public:
-    ScopedPalette(HDC dc, HPALETTE palette)
-        : dc_(dc), previous_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {
-        if (palette)
-            RealizePalette(dc);
-    }
-    ~ScopedPalette() {
-        if (previous_)
-            SelectPalette(dc_, previous_, FALSE);
-    }
-    ScopedPalette(const ScopedPalette&) = delete;
-    ScopedPalette& operator=(const ScopedPalette&) = delete;
-
-  private:
-    HDC dc_;
-    HPALETTE previous_;
-};
 
 const BITMAPINFO* Info(const TBitmapLayout& layout) {
     return reinterpret_cast<const BITMAPINFO*>(layout.info.data());

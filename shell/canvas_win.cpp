@@ -45,22 +45,16 @@ void TPen::SetStyle(TPenStyle style) {
 TCanvas::TCanvas() {
     font_.OnChange = [this](TFont&) {
         Changing();
-        if (fontValid_ && dc_)
-            SelectObject(dc_, oldFont_);
-        fontValid_ = false;
+        fontSelected_.reset();
     };
     brush_.OnChange = [this] {
         Changing();
-        if (brushValid_ && dc_)
-            SelectObject(dc_, oldBrush_);
-        brushValid_ = false;
+        brushSelected_.reset();
         brushHandle_.reset();
     };
     pen_.OnChange = [this] {
         Changing();
-        if (penValid_ && dc_)
-            SelectObject(dc_, oldPen_);
-        penValid_ = false;
+        penSelected_.reset();
         penHandle_.reset();
     };
 }
@@ -86,30 +80,25 @@ void TCanvas::SetHandle(HDC dc) {
 }
 
 void TCanvas::SelectObjects() {
-    if (!fontValid_)
+    if (!fontSelected_)
         RealizeFont();
-    if (!brushValid_)
+    if (!brushSelected_)
         RealizeBrush();
-    if (!penValid_)
+    if (!penSelected_)
         RealizePen();
 }
 
 void TCanvas::DeselectObjects() {
-    if (fontValid_)
-        SelectObject(dc_, oldFont_);
-    if (brushValid_)
-        SelectObject(dc_, oldBrush_);
-    if (penValid_)
-        SelectObject(dc_, oldPen_);
-    fontValid_ = brushValid_ = penValid_ = false;
+    fontSelected_.reset();
+    brushSelected_.reset();
+    penSelected_.reset();
 }
 
 void TCanvas::RealizeFont() {
     // The handle belongs to the font's shared data record; the canvas only selects it.
     HFONT font = FontHandle(font_);
-    oldFont_ = SelectObject(dc_, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+    fontSelected_ = ScopedSelect(dc_, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
     SetTextColor(dc_, static_cast<COLORREF>(ResolveColor(font_.Color())));
-    fontValid_ = true;
 }
 
 void TCanvas::RealizeBrush() {
@@ -124,8 +113,7 @@ void TCanvas::RealizeBrush() {
         SetBkColor(dc_, static_cast<COLORREF>(ResolveColor(brush_.Color())));
         SetBkMode(dc_, OPAQUE);
     }
-    oldBrush_ = SelectObject(dc_, brush);
-    brushValid_ = true;
+    brushSelected_ = ScopedSelect(dc_, brush);
 }
 
 void TCanvas::RealizePen() {
@@ -134,8 +122,7 @@ void TCanvas::RealizePen() {
         penHandle_.reset(
             CreatePen(styles[pen_.Style()], pen_.Width(), static_cast<COLORREF>(ResolveColor(pen_.Color()))));
     }
-    oldPen_ = SelectObject(dc_, penHandle_.get());
-    penValid_ = true;
+    penSelected_ = ScopedSelect(dc_, penHandle_.get());
 }
 
 void TCanvas::FillRect(const RECT& rect) {

@@ -9,28 +9,29 @@
 #include <functional>
 #include <string_view>
 
+#include "base/dcguards_win.h"
+#include "base/handles_win.h"
 #include "settings/color.h"
 #include "settings/font.h"
-#include "base/handles_win.h"
 
 enum TBrushStyle : uint8_t { bsSolid, bsClear };
 enum TPenStyle : uint8_t { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
 
 class TBrush {
-  public:
+public:
     TColor Color() const { return color_; }
     void SetColor(TColor color);
     TBrushStyle Style() const { return style_; }
     void SetStyle(TBrushStyle style);
     std::function<void()> OnChange;
 
-  private:
+private:
     TColor color_ = clWhite;
     TBrushStyle style_ = bsSolid;
 };
 
 class TPen {
-  public:
+public:
     TColor Color() const { return color_; }
     void SetColor(TColor color);
     int Width() const { return width_; }
@@ -39,14 +40,14 @@ class TPen {
     void SetStyle(TPenStyle style);
     std::function<void()> OnChange;
 
-  private:
+private:
     TColor color_ = clBlack;
     int width_ = 1;
     TPenStyle style_ = psSolid;
 };
 
 class TCanvas {
-  public:
+public:
     TCanvas();
     virtual ~TCanvas();
     TCanvas(const TCanvas&) = delete;
@@ -77,13 +78,13 @@ class TCanvas {
     // The bounding box of the area that drawing can currently reach (GetClipBox).
     RECT ClipRect();
 
-  protected:
+protected:
     // Obtains a device context and attaches it with SetHandle; the plain canvas has none to obtain.
     virtual void CreateHandle() {}
     // Called when the font, brush or pen is changed, before the change is applied.
     virtual void Changing() {}
 
-  private:
+private:
     void SelectObjects();
     void DeselectObjects();
     void RealizeFont();
@@ -96,6 +97,6 @@ class TCanvas {
     TPen pen_;
     UniqueBrush brushHandle_;
     UniqueHandle<HPEN, handle_traits::Gdi<HPEN>> penHandle_;
-    bool fontValid_ = false, brushValid_ = false, penValid_ = false;
-    HGDIOBJ oldFont_ = nullptr, oldBrush_ = nullptr, oldPen_ = nullptr;
+    // The font, brush and pen while selected into dc_; each selects the previous object back.
+    ScopedSelect fontSelected_, brushSelected_, penSelected_;
 };

@@ -1,5 +1,6 @@
 #include "shell/control_win.h"
 
+#include "base/dcguards_win.h"
 #include "shell/accessibleelements_win.h"
 #include "shell/application_win.h"
 #include "shell/wincontrol_win.h"
@@ -173,13 +174,11 @@ void TControl::Repaint() {
         return;
     if (ControlStyle & csOpaque) {
         // Paint over what is there, this control and those created after it.
-        HWND window = parent_->HandleIfAllocated();
-        HDC dc = GetDC(window);
+        const WindowDC dc(parent_->HandleIfAllocated());
         if (!dc)
             return;
-        IntersectClipRect(dc, left_, top_, left_ + width_, top_ + height_);
-        parent_->PaintControls(dc, this);
-        ReleaseDC(window, dc);
+        const ScopedClipRect clip(dc.get(), BoundsRect());
+        parent_->PaintControls(dc.get(), this);
     } else {
         Invalidate();
         parent_->Update();

@@ -1,6 +1,7 @@
 #include "shell/controlcanvas_win.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "shell/wincontrol_win.h"
@@ -31,9 +32,7 @@ void TControlCanvas::FreeHandle() {
     if (!obtained_)
         return;
     SetHandle(nullptr);
-    ReleaseDC(window_, obtained_);
-    obtained_ = nullptr;
-    window_ = nullptr;
+    obtained_.reset();
     auto& list = CanvasesHoldingContexts();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
@@ -43,16 +42,16 @@ void TControlCanvas::CreateHandle() {
     TWinControl* host = windowed ? windowed : control_.Parent();
     if (!host || !host->HandleAllocated())
         return;
-    HWND window = host->HandleIfAllocated();
-    HDC dc = GetDC(window);
-    if (!dc)
+    WindowDC obtained(host->HandleIfAllocated());
+    if (!obtained)
         return;
+    // Released whole in FreeHandle, so the moved origin and the clip need no undoing.
+    HDC dc = obtained.get();
     if (!windowed) {
         SetViewportOrgEx(dc, control_.Left(), control_.Top(), nullptr);
         IntersectClipRect(dc, 0, 0, control_.Width(), control_.Height());
     }
-    window_ = window;
-    obtained_ = dc;
+    obtained_ = std::move(obtained);
     CanvasesHoldingContexts().push_back(this);
     SetHandle(dc);
 }

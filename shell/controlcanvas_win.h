@@ -6,12 +6,13 @@
 
 #include <windows.h>
 
+#include "base/dcguards_win.h"
 #include "shell/canvas_win.h"
 
 class TControl;
 
 class TControlCanvas : public TCanvas {
-  public:
+public:
     explicit TControlCanvas(TControl& control);
     ~TControlCanvas() override;
 
@@ -21,13 +22,12 @@ class TControlCanvas : public TCanvas {
     // Releases a device context obtained on demand.
     void FreeHandle();
 
-  protected:
+protected:
     void CreateHandle() override;
 
-  private:
+private:
     TControl& control_;
-    HWND window_ = nullptr;  // the window whose context was obtained, or nullptr
-    HDC obtained_ = nullptr;
+    WindowDC obtained_;  // a context obtained on demand, or none
 };
 
 // Releases every device context that control canvases obtained on demand.

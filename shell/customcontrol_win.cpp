@@ -4,14 +4,13 @@ namespace {
 // Draws through the canvas on a paint's device context, detaching it afterwards whatever happens.
 template <typename Paint>
 void PaintOn(TControlCanvas& canvas, HDC dc, Paint paint) {
+    struct Detach {
+        TControlCanvas& canvas;
+        ~Detach() { canvas.EndPaintOn(); }
+    };
     canvas.BeginPaintOn(dc);
-    try {
-        paint();
-    } catch (...) {
-        canvas.EndPaintOn();
-        throw;
-    }
-    canvas.EndPaintOn();
+    const Detach detach{canvas};
+    paint();
 }
 }  // namespace
 

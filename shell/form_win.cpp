@@ -127,6 +127,10 @@ void TForm::CMVisibleChanged(TMessage&) {
 }
 
 void TForm::Close() {
+    if (modal_) {
+        modalResult_ = 2;
+        return;
+    }
     bool canClose = true;
     if (OnCloseQuery)
         OnCloseQuery(this, canClose);
@@ -171,6 +175,14 @@ void TForm::WndProc(TMessage& message) {
             info->ptMaxTrackSize.y = std::max<LONG>(info->ptMaxTrackSize.y, kLargestWindow);
             return;
         }
+        case WM_ACTIVATE:
+            // The focus goes to the form's chosen control rather than to the form's own window.
+            if (LOWORD(message.WParam) != WA_INACTIVE && ActiveControl && ActiveControl->HandleAllocated() &&
+                IsWindowVisible(ActiveControl->HandleIfAllocated())) {
+                SetFocus(ActiveControl->HandleIfAllocated());
+                return;
+            }
+            break;
         case CM_APPICONCHANGED:
             if (icon_.Empty())
                 UpdateIcon();

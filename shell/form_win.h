@@ -40,8 +40,18 @@ class TForm : public TCustomControl {
 
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
-    // The close request of the close box, the system menu and Alt+F4.
+    // The close request of the close box, the system menu and Alt+F4; a modal form ends its modal
+    // loop with the result 2 instead.
     void Close();
+
+    // Shows the form modally: the thread's other windows are disabled and a nested message loop runs
+    // until a modal result is set (or the application is ending, giving 2); answers that result.
+    int ShowModal();
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+    bool Modal() const { return modal_; }
+    // The child that gets the keyboard focus whenever the form is activated.
+    TWinControl* ActiveControl = nullptr;
 
     // The form's own icon; while it is empty the window shows the application's icon.
     TIcon& Icon() { return icon_; }
@@ -62,8 +72,13 @@ class TForm : public TCustomControl {
 
     TIcon icon_;
     TWindowState windowState_ = wsNormal;
+    int modalResult_ = 0;
+    bool modal_ = false;
 };
 
 // Where a window of the given outer size goes when centred on a screen of the given size: half the
 // difference on each axis (truncated towards zero), never negative.
 POINT ScreenCenteredPosition(int screenWidth, int screenHeight, int width, int height);
+
+// The form a control lies on (the control itself when it is a form); nullptr when none.
+TForm* GetParentForm(TControl* control);

@@ -22,10 +22,15 @@ constexpr UINT CM_FONTCHANGED = CM_BASE + 5;
 constexpr UINT CM_VISIBLECHANGED = CM_BASE + 9;
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 12;
 constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
+constexpr UINT CM_DIALOGKEY = CM_BASE + 7;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 constexpr UINT CM_APPICONCHANGED = CM_BASE + 41;
+
+// Notifications of system controls, reflected back to the control by its parent window.
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 
 enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
 

@@ -26,13 +26,10 @@ HWND TTimerPool::Window() {
         return window_;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA cls{};
-    if (!GetClassInfoA(instance, kTimerWindowClass, &cls)) {
-        cls.lpfnWndProc = &TTimerPool::WindowProc;
-        cls.hInstance = instance;
-        cls.lpszClassName = kTimerWindowClass;
-        if (!RegisterClassA(&cls))
-            throw EOutOfResources(LoadStr(StrId::SWindowClass));
-    }
+    cls.lpfnWndProc = &TTimerPool::WindowProc;
+    cls.hInstance = instance;
+    cls.lpszClassName = kTimerWindowClass;
+    RegisterWindowClass(cls);
     // A message-only window: never visible, never among the thread's top-level windows.
     window_ = CreateWindowExA(0, kTimerWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
     if (!window_)
@@ -85,20 +82,16 @@ void TTimerPool::Fire(TTimerHandle handle) {
 }
 
 LRESULT CALLBACK TTimerPool::WindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* pool = reinterpret_cast<TTimerPool*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (msg == WM_TIMER && pool) {
-        try {
-            pool->Fire(static_cast<TTimerHandle>(wparam));
-        } catch (...) {
-            ReportWindowProcException(nullptr);
-        }
-        return 0;
-    }
-    if (msg == WM_NCDESTROY)
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    return DefWindowProcA(window, msg, wparam, lparam);
+    return OwnedWindowProc<TTimerPool>(
+        window, msg, wparam, lparam, [](TTimerPool& pool, HWND window, TMessage& message) {
+            if (message.Msg != WM_TIMER) {
+                message.Result = DefWindowProcA(window, message.Msg, message.WParam, message.LParam);
+                return;
+            }
+            try {
+                pool.Fire(static_cast<TTimerHandle>(message.WParam));
+            } catch (...) {
+                ReportWindowProcException(nullptr);
+            }
+        });
 }

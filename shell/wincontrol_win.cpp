@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "shell/accessibleobject_win.h"
 #include "shell/windowproc_win.h"
@@ -237,13 +238,11 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
         const RECT bounds = control->BoundsRect();
         if (!RectVisible(dc, &bounds))
             continue;
-        const int saved = SaveDC(dc);
-        POINT origin;
-        GetViewportOrgEx(dc, &origin);
-        SetViewportOrgEx(dc, origin.x + control->Left(), origin.y + control->Top(), nullptr);
-        IntersectClipRect(dc, 0, 0, control->Width(), control->Height());
+        // The context goes to the next control as it came, whatever this one's Paint did or raised.
+        const SavedDC saved(dc);
+        const ScopedViewportOffset origin(dc, control->Left(), control->Top());
+        const ScopedClipRect clip(dc, RECT{0, 0, control->Width(), control->Height()});
         control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-        RestoreDC(dc, saved);
     }
 }
 
@@ -290,6 +289,18 @@ void TWinControl::WndProc(TMessage& message) {
             TControl::WndProc(message);
             NotifyControls(CM_PARENTFONTCHANGED);
             return;
+        case CM_DIALOGKEY:
+            // Enter or Esc for the form: the child that takes it answers non-zero.
+            message.Result = Broadcast(CM_DIALOGKEY, message.WParam, message.LParam);
+            return;
+        case WM_COMMAND:
+            // A system control's notification goes back to the control that owns it.
+            if (TWinControl* child = FindControl(reinterpret_cast<HWND>(message.LParam)); child && child != this) {
+                message.Result = child->Perform(CN_COMMAND, message.WParam, message.LParam);
+                return;
+            }
+            TControl::WndProc(message);
+            return;
         default:
             TControl::WndProc(message);
     }
@@ -318,26 +329,29 @@ void TWinControl::CMEnabledChanged(TMessage&) {
 void TWinControl::WMPaint(TMessage& message) {
     if (message.WParam) {  // painting on a given context (a parent's or a test's)
         HDC dc = reinterpret_cast<HDC>(message.WParam);
-        PaintWindow(dc);
+        {
+            const SavedDC saved(dc);
+            PaintWindow(dc);
+        }
         PaintControls(dc, nullptr);
         return;
     }
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle_, &ps);
-    if (!dc)
+    const PaintDC paint(handle_);
+    if (!paint)
         return;
-    // Opaque windowless children cover their own area: keep the window's picture out of it.
-    const int saved = SaveDC(dc);
-    for (TControl* control : controls_) {
-        if (dynamic_cast<TWinControl*>(control) || !control->Visible() || !(control->ControlStyle & csOpaque))
-            continue;
-        const RECT r = control->BoundsRect();
-        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    HDC dc = paint.get();
+    {
+        // Opaque windowless children cover their own area: keep the window's picture out of it.
+        const SavedDC saved(dc);
+        for (TControl* control : controls_) {
+            if (dynamic_cast<TWinControl*>(control) || !control->Visible() || !(control->ControlStyle & csOpaque))
+                continue;
+            const RECT r = control->BoundsRect();
+            ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+        }
+        PaintWindow(dc);
     }
-    PaintWindow(dc);
-    RestoreDC(dc, saved);
     PaintControls(dc, nullptr);
-    EndPaint(handle_, &ps);
 }
 
 void TWinControl::WMEraseBkgnd(TMessage& message) {

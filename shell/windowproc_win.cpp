@@ -1,9 +1,9 @@
 #include "shell/windowproc_win.h"
 
-#include "shell/application_win.h"
 #include "base/exceptions.h"
 #include "base/strings.h"
 #include "base/syserror_win.h"
+#include "shell/application_win.h"
 #include "shell/controlcanvas_win.h"
 
 namespace {
@@ -33,50 +33,43 @@ void ReportWindowProcException(TComponent* sender) {
 }
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-        auto* control = static_cast<TWinControl*>(create->lpCreateParams);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
-        if (control)
-            control->handle_ = window;
-    }
-    auto* control = reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!control)
-        return DefWindowProcA(window, msg, wparam, lparam);
+    return OwnedWindowProc<TWinControl>(window, msg, wparam, lparam,
+                                        [](TWinControl& control, HWND window, TMessage& message) {
+                                            if (message.Msg == WM_NCCREATE)
+                                                control.handle_ = window;
+                                            ++g_depth;
+                                            try {
+                                                control.WndProc(message);
+                                            } catch (...) {
+                                                ReportWindowProcException(&control);
+                                            }
+                                            if (--g_depth == 0)
+                                                FreeDeviceContexts();
+                                            if (message.Msg == WM_NCDESTROY)
+                                                control.handle_ = nullptr;
+                                        });
+}
 
-    TMessage message{msg, wparam, lparam, 0};
-    ++g_depth;
-    try {
-        control->WndProc(message);
-    } catch (...) {
-        ReportWindowProcException(control);
+void RegisterWindowClass(const WNDCLASSA& cls) {
+    WNDCLASSA existing{};
+    if (GetClassInfoA(cls.hInstance, cls.lpszClassName, &existing)) {
+        if (existing.lpfnWndProc == cls.lpfnWndProc)
+            return;
+        UnregisterClassA(cls.lpszClassName, cls.hInstance);
     }
-    if (--g_depth == 0)
-        FreeDeviceContexts();
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        control->handle_ = nullptr;
-    }
-    return message.Result;
+    if (!RegisterClassA(&cls))
+        throw EOutOfResources(LoadStr(StrId::SWindowClass));
 }
 
 void RegisterControlClass(const TCreateParams& params) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA existing{};
-    if (GetClassInfoA(instance, params.WinClassName.c_str(), &existing)) {
-        if (existing.lpfnWndProc == &ControlWindowProc)
-            return;
-        UnregisterClassA(params.WinClassName.c_str(), instance);
-    }
     WNDCLASSA cls{};
     cls.style = params.ClassStyle;
     cls.lpfnWndProc = &ControlWindowProc;
-    cls.hInstance = instance;
+    cls.hInstance = GetModuleHandleA(nullptr);
     cls.hCursor = params.Cursor;
     cls.hbrBackground = params.Background;
     cls.lpszClassName = params.WinClassName.c_str();
-    if (!RegisterClassA(&cls))
-        throw EOutOfResources(LoadStr(StrId::SWindowClass));
+    RegisterWindowClass(cls);
 }
 
 void RaiseLastWindowError() {

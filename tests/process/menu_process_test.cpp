@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "base/bytes.h"
+#include "tests/common/icobuilder.h"
 #include "tests/process/disc_folder_win.h"
 #include "tests/process/menu_process_win.h"
 
@@ -22,6 +24,19 @@ const char* const kOneEntry =
     "[Main]\r\nBackground=back.bmp\r\nAppName=Product disc\r\nAppTaskName=Product setup\r\nProgCount=1\r\n"
     "[Prog_1]\r\nX=40\r\nY=60\r\nWidth=200\r\nHeight=28\r\nButtonText=Install\r\nExePath=setup.exe\r\n";
 
+// The system's text for an error code, as the program's reports give it: one line ending in a period.
+std::string SystemErrorText(DWORD code) {
+    char text[512] = "";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, sizeof text,
+                   nullptr);
+    std::string line(text);
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' '))
+        line.pop_back();
+    if (line.empty() || line.back() != '.')
+        line += '.';
+    return line;
+}
+
 int Width(const RECT& r) {
     return r.right - r.left;
 }
@@ -35,7 +50,8 @@ BoxText ExpectStartupError(const DiscFolder& disc, const std::string& exeName = 
     MenuProcess menu(disc.PathOf(exeName), disc.Path());
     const HWND box = menu.WaitForWindow("#32770");
     EXPECT_NE(box, nullptr) << "no error box";
-    if (!box) return {};
+    if (!box)
+        return {};
     const BoxText shown = ReadMessageBox(box);
     for (const WindowInfo& w : menu.Windows())
         EXPECT_TRUE(w.className == "TApplication" || w.className == "#32770" || !w.visible)
@@ -76,7 +92,8 @@ TEST(MenuProcess, ShowsTheBackgroundAtItsExactSizeWithCaptionAndTaskbarTitle) {
     // The taskbar button belongs to the hidden application window, titled from AppTaskName.
     bool sawApplication = false;
     for (const WindowInfo& w : menu.Windows()) {
-        if (w.className != "TApplication") continue;
+        if (w.className != "TApplication")
+            continue;
         sawApplication = true;
         EXPECT_EQ(w.text, "Product setup");
         EXPECT_EQ(static_cast<DWORD>(w.style) & ~static_cast<DWORD>(WS_VISIBLE), 0x84CA0000u);
@@ -91,8 +108,13 @@ TEST(MenuProcess, ShowsTheBackgroundAtItsExactSizeWithCaptionAndTaskbarTitle) {
         EXPECT_EQ(ScreenPixel(screen), TestPixel(p.x, p.y)) << "at " << p.x << "," << p.y;
     }
 
-    // Closing the window ends the process with exit code 0.
+    // Closing the window ends the process with exit code 0, and the taskbar button (the application
+    // window) is gone by the time the menu window is.
     PostMessageA(window, WM_CLOSE, 0, 0);
+    for (int i = 0; i < 20000 && IsWindowVisible(window); ++i)
+        Sleep(1);
+    for (const WindowInfo& w : menu.Windows())
+        EXPECT_FALSE(w.visible) << w.className;
     EXPECT_EQ(menu.WaitForExit(), 0u);
 }
 
@@ -106,7 +128,8 @@ TEST(MenuProcess, EmptyCaptionAndTaskbarTitleStayEmpty) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(Describe(window).text, "");
     for (const WindowInfo& w : menu.Windows()) {
-        if (w.className == "TApplication") EXPECT_EQ(w.text, "");
+        if (w.className == "TApplication")
+            EXPECT_EQ(w.text, "");
     }
     EXPECT_EQ(Width(Describe(window).clientRect), 200);
     PostMessageA(window, WM_CLOSE, 0, 0);
@@ -189,8 +212,8 @@ TEST(MenuProcessFailure, BitmapOfFewerThanFourteenBytes) {
 
 TEST(MenuProcessFailure, BitmapEndingInsideItsColourTable) {
     testbmp::BmpFields fields;
-    fields.bitCount = 8;                       // a 1024-byte colour table...
-    fields.colorTable.assign(100, 0x55);       // ...of which the file holds 100 bytes
+    fields.bitCount = 8;                  // a 1024-byte colour table...
+    fields.colorTable.assign(100, 0x55);  // ...of which the file holds 100 bytes
     DiscFolder disc;
     disc.CopyProgram();
     disc.Write("menu.bmp", testbmp::Build(fields));
@@ -219,10 +242,21 @@ TEST(MenuProcessFailure, IconErrorsCarryTheTitleFromTheDefinition) {
         std::string text;
     };
     const Bytes cursor = {0, 0, 2, 0, 1, 0, 32, 32, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 22, 0, 0, 0};
+    // Good directories whose image fails only when decoded: the image's offset (directory byte 18),
+    // its header's width (image byte 4) and bit count (image byte 14).
+    const Bytes good = testico::Build({testico::Image{}});
+    const auto patched = [&good](size_t at, uint32_t value, int bytes) {
+        Bytes icon = good;
+        bytes == 2 ? PutU16(&icon[at], static_cast<uint16_t>(value)) : PutU32(&icon[at], value);
+        return icon;
+    };
     const Case cases[] = {
         {"missing", {}, ""},
         {"short", {0, 0, 1}, "Stream read error."},
         {"cursor", cursor, "Icon image is not valid."},
+        {"pixels outside the file", patched(6 + 12, 0x10000, 4), "Icon image is not valid."},
+        {"unsupported bit count", patched(22 + 14, 7, 2), SystemErrorText(ERROR_INVALID_PARAMETER)},
+        {"too large to create", patched(22 + 4, 0x40000000, 4), "Out of system resources."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -230,7 +264,8 @@ TEST(MenuProcessFailure, IconErrorsCarryTheTitleFromTheDefinition) {
         disc.CopyProgram();
         disc.Write("menu.bmp", TestBitmap(64, 64));
         disc.WriteText("menu.ini", "[Main]\r\nIcon=disc.ico\r\nAppTaskName=Disc title\r\n");
-        if (!c.icon.empty()) disc.Write("disc.ico", c.icon);
+        if (!c.icon.empty())
+            disc.Write("disc.ico", c.icon);
         const BoxText box = ExpectStartupError(disc);
         EXPECT_EQ(box.caption, "Disc title");
         EXPECT_EQ(box.text, c.icon.empty() ? "Cannot open file " + disc.PathOf("disc.ico") + "." : c.text);

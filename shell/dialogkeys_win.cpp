@@ -1,0 +1,17 @@
+#include "shell/dialogkeys_win.h"
+
+#include "shell/form_win.h"
+
+bool HandleDialogKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE))
+        return false;
+    TWinControl* control = FindControl(msg.hwnd);
+    if (!control)
+        return false;
+    MSG copy = msg;
+    const LRESULT wants = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&copy));
+    if (wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))
+        return false;
+    TForm* form = GetParentForm(control);
+    return form && form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;
+}

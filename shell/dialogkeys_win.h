@@ -1,0 +1,9 @@
+#pragma once
+// The dialog-key step of the message loop: Enter and Esc pressed on one of the program's windows go
+// to the form that window lies on (CM_DIALOGKEY), where its default or cancel button takes them,
+// unless the focused window wants those keys itself.
+
+#include <windows.h>
+
+// True when the message was a dialog key that a control of the form took; it is then not dispatched.
+bool HandleDialogKey(const MSG& msg);
