@@ -1,7 +1,8 @@
 #include "app/launch_win.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>  // after windows.h, which it needs
 
 #include "base/strings.h"
 #include "base/syserror_win.h"

@@ -2,8 +2,9 @@
 // of messages and launch, the failure report, and no launch once the program is ending.
 #include <gtest/gtest.h>
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>  // after windows.h, which it needs
 
 #include <fstream>
 #include <sstream>

@@ -9,7 +9,9 @@
 
 #include "shell/accessibleobject_win.h"
 #include "shell/application_win.h"
+#include "shell/button_win.h"
 #include "shell/form_win.h"
+#include "shell/msgdlg_win.h"
 #include "shell/statictextelements_win.h"
 #include "tests/win/widgets_probe.h"
 
@@ -332,6 +334,41 @@ TEST(StaticTextElements, LabelsComeFirstAsStaticTextThenTheChildWindowsFromTheSy
         EXPECT_EQ(hit.lVal, 1);
         okObject->Release();
         acc->Release();
+    }
+    CoUninitialize();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MessageDialogAccessibility, TextIsStaticTextThenTheButtonsAndTheObjectGoesWithTheDialog) {
+    CoInitialize(nullptr);
+    {
+        TApplication application;
+        auto* dialog = CreateMessageDialog("Insert disc &2 && go on", mtCustom, MsgDlgButton(mbOK));
+        IAccessible* acc = nullptr;
+        ASSERT_EQ(
+            AccessibleObjectFromWindow(dialog->Handle(), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&acc)),
+            S_OK);
+        long count = 0;
+        EXPECT_EQ(acc->get_accChildCount(&count), S_OK);
+        EXPECT_EQ(count, 2);
+        BSTR text = nullptr;
+        EXPECT_EQ(acc->get_accName(Id(1), &text), S_OK);
+        EXPECT_EQ(Text(text), "Insert disc 2 & go on");
+        VARIANT v;
+        EXPECT_EQ(acc->get_accRole(Id(1), &v), S_OK);
+        EXPECT_EQ(v.lVal, ROLE_SYSTEM_STATICTEXT);
+        IDispatch* button = nullptr;
+        ASSERT_EQ(acc->get_accChild(Id(2), &button), S_OK);
+        HWND found = nullptr;
+        EXPECT_EQ(WindowFromAccessibleObject(reinterpret_cast<IAccessible*>(button), &found), S_OK);
+        EXPECT_EQ(found, dialog->Button(mbOK)->Handle());
+        button->Release();
+        delete dialog;
+        EXPECT_EQ(acc->get_accName(Id(1), &text), CO_E_OBJNOTCONNECTED);
+        EXPECT_EQ(acc->Release(), 0u);
     }
     CoUninitialize();
 }
