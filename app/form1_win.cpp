@@ -1,11 +1,20 @@
 #include "app/form1_win.h"
 
-#include "app/backgroundpaint_win.h"
 #include "settings/filenames.h"
-#include "shell/application_win.h"
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
-    // The window's design: fixed single border, system menu and minimise box, centred when shown.
+    CreateDesign();
+    ProgramDir = NormalDir(FileDirPart(ProgramFileName()));
+    MenuInfo = std::make_unique<TVornelInfo>(ProgramDir + "menu.ini");
+    BuildMenu();
+}
+
+TForm1::~TForm1() {
+    BeginDestroying();
+}
+
+void TForm1::CreateDesign() {
+    // The window: fixed single border, system menu and minimise box, centred when shown.
     BorderStyle = bsSingle;
     BorderIcons = biSystemMenu | biMinimize;
     Position = poScreenCenter;
@@ -19,36 +28,51 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     SetClientWidth(320);
     SetClientHeight(240);
 
-    ProgramDir = NormalDir(FileDirPart(ProgramFileName()));
-    MenuInfo = std::make_unique<TVornelInfo>(ProgramDir + "menu.ini");
-    BuildMenu();
+    // The children are loaded together: none of them draws or reacts to the others' values until
+    // all of them are complete.
+    RunPanel = new TLMDBackPanel(this);
+    btnTemplate = new TLMDSpeedButton(this);
+    ImgList = new TLMDBitmapList(this);
+    RunPanel->BeginLoading();
+    btnTemplate->BeginLoading();
+    ImgList->BeginLoading();
+
+    RunPanel->SetParent(this);
+    RunPanel->SetBounds(0, 0, 320, 240);
+    RunPanel->SetAlign(alClient);
+    RunPanel->Bevel().SetMode(bmCustom);
+    RunPanel->Bevel().SetStandardStyle(lsSingleLowered);
+
+    btnTemplate->SetParent(RunPanel);
+    btnTemplate->SetBounds(7, 6, 233, 24);
+    btnTemplate->SetStyle(ubsExplorer);
+    btnTemplate->SetEnterColor(clLime);
+    btnTemplate->SetEnterColorChange(true);
+    TFont& font = btnTemplate->Font();
+    font.SetName("Times New Roman");
+    font.SetHeight(-19);
+    font.SetColor(clYellow);
+    font.SetCharset(RUSSIAN_CHARSET);
+    font.SetStyle(fsBold);
+    btnTemplate->SetParentFont(false);
+    btnTemplate->FontFX().SetStyle(tdSunkenShadow);
+    btnTemplate->FontFX().SetLightColor(clBlack);
+    btnTemplate->FontFX().SetShadowColor(clBlack);
+    btnTemplate->OnClick = [this](TComponent* sender) { btnTemplateClick(sender); };
+
+    ImgList->DefaultCompressed = true;
+    // The list is declared after the panel: the panel finds it once everything is loaded.
+    RunPanel->SetImageList(ImgList);
+
+    RunPanel->Loaded();
+    btnTemplate->Loaded();
+    ImgList->Loaded();
 }
 
-TForm1::~TForm1() {
-    BeginDestroying();
-}
-
-void TForm1::BuildMenu() {
-    background_.LoadFromFile(MenuInfo->BackgroundPath());
-    background_.OnChange = [this] { Invalidate(); };
-    SetClientWidth(background_.Width());
-    SetClientHeight(background_.Height());
-    Application->SetTitle(MenuInfo->AppTaskName());
-    SetCaption(MenuInfo->AppName());
-    if (!MenuInfo->IconPath().empty()) {
-        Application->Icon().LoadFromFile(MenuInfo->IconPath());
-        Icon().Assign(Application->Icon());
-    }
-}
-
-void TForm1::WMEraseBkgnd(TMessage& message) {
-    if (background_.Empty()) {
-        TForm::WMEraseBkgnd(message);
+void TForm1::btnTemplateClick(TComponent* sender) {
+    // Launching the entry goes here. The unconfigured template (a menu without entries) has no
+    // entry and launches nothing.
+    const auto* button = dynamic_cast<TControl*>(sender);
+    if (!button || !MenuInfo->GetEntry(button->Tag))
         return;
-    }
-    message.Result = 1;
-}
-
-void TForm1::Paint() {
-    PaintBackground(Canvas(), background_);
 }

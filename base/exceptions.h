@@ -34,8 +34,23 @@ class EReadError : public EStreamError {
     using EStreamError::EStreamError;
 };
 
+// A file that cannot be created or written.
+class EFCreateError : public EStreamError {
+    using EStreamError::EStreamError;
+};
+
+// A position outside a list's items.
+class EListError : public Exception {
+    using Exception::Exception;
+};
+
 // Image data the graphic classes do not accept.
 class EInvalidGraphic : public Exception {
+    using Exception::Exception;
+};
+
+// An operation a graphic or image list cannot carry out, such as selecting an image it does not hold.
+class EInvalidGraphicOperation : public Exception {
     using Exception::Exception;
 };
 

@@ -18,16 +18,19 @@ TComponent::TComponent(TComponent* owner) {
 
 TComponent::~TComponent() {
     state_ |= csDestroying;
-    // Tell everyone linked to us, then drop the links on both sides.
+    SendFreeNotifications();
+    DestroyComponents();
+    if (owner_)
+        owner_->Remove(this);
+}
+
+void TComponent::SendFreeNotifications() {
     const std::vector<TComponent*> linked = std::move(freeNotifies_);
     freeNotifies_.clear();
     for (TComponent* other : linked) {
         Erase(other->freeNotifies_, this);
         other->Notification(this, opRemove);
     }
-    DestroyComponents();
-    if (owner_)
-        owner_->Remove(this);
 }
 
 void TComponent::FreeNotification(TComponent* other) {

@@ -47,6 +47,10 @@ class TComponent {
     void BeginDestroying() { state_ |= csDestroying; }
     // Destroys the owned components now, the most recently added first.
     void DestroyComponents();
+    // Tells everyone who asked for a free notification that this component goes away, and drops the
+    // links on both sides. The destructor does it; a derived destructor may do it earlier, while the
+    // whole object still exists for those that call back into it.
+    void SendFreeNotifications();
 
   private:
     void Insert(TComponent* component);

@@ -35,9 +35,12 @@ TControl* GetCaptureControl() {
     return FindControl(window);
 }
 
-void ForgetCaptureControl(const TWinControl* parent) {
-    if (g_captureControl && g_captureControl->Parent() == parent)
-        g_captureControl = nullptr;
+TControl* ForgetCaptureControl(const TWinControl* parent) {
+    TControl* captor = g_captureControl;
+    if (!captor || captor->Parent() != parent)
+        return nullptr;
+    g_captureControl = nullptr;
+    return captor;
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
@@ -156,6 +159,7 @@ void TControl::CMParentFontChanged(TMessage&) {
         throw;
     }
     fontFromParent_ = false;
+    parentFont_ = true;  // a font-change handler may have cleared it while the copy went in
 }
 
 void TControl::CMVisibleChanged(TMessage&) {
@@ -198,19 +202,19 @@ LRESULT TControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
 
 POINT TControl::ClientOrigin() const {
     POINT origin = parent_ ? parent_->ClientOrigin() : POINT{0, 0};
-    origin.x += left_;
-    origin.y += top_;
+    origin.x = SaturatedAdd(origin.x, left_);
+    origin.y = SaturatedAdd(origin.y, top_);
     return origin;
 }
 
 POINT TControl::ClientToScreen(POINT point) const {
     const POINT origin = ClientOrigin();
-    return POINT{point.x + origin.x, point.y + origin.y};
+    return POINT{SaturatedAdd(point.x, origin.x), SaturatedAdd(point.y, origin.y)};
 }
 
 POINT TControl::ScreenToClient(POINT point) const {
     const POINT origin = ClientOrigin();
-    return POINT{point.x - origin.x, point.y - origin.y};
+    return POINT{SaturatedSub(point.x, origin.x), SaturatedSub(point.y, origin.y)};
 }
 
 bool TControl::MouseCapture() const {
@@ -259,8 +263,18 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
         OnMouseUp(this, button, shift, x, y);
 }
 
+void TControl::PerformMouse(TMessage& message, POINT local) {
+    struct Restore {
+        const POINT*& slot;
+        const POINT* previous;
+        ~Restore() { slot = previous; }
+    } restore{routedPoint_, routedPoint_};
+    routedPoint_ = &local;
+    WndProc(message);
+}
+
 void TControl::HandleMouse(TMessage& message) {
-    const POINT p = MousePoint(message.LParam);
+    const POINT p = routedPoint_ ? *routedPoint_ : MousePoint(message.LParam);
     TShiftState shift = MouseShiftState(message.WParam);
     switch (message.Msg) {
         case WM_MOUSEMOVE:
@@ -354,6 +368,9 @@ void TControl::WndProc(TMessage& message) {
             return;
         case CM_DIALOGCHAR:
             CMDialogChar(message);
+            return;
+        case CM_CANCELMODE:
+            CMCancelMode(message);
             return;
         default:
             DefaultHandler(message);

@@ -13,6 +13,7 @@
 #include "settings/color.h"
 #include "settings/font.h"
 #include "shell/component.h"
+#include "shell/geometry.h"
 #include "shell/messages_win.h"
 
 class TWinControl;
@@ -48,7 +49,12 @@ class TControl : public TComponent {
     void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
     void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
     virtual void SetBounds(int left, int top, int width, int height);
-    RECT BoundsRect() const { return RECT{left_, top_, left_ + width_, top_ + height_}; }
+    // The bounds in the parent's client coordinates; the far edges saturate instead of overflowing.
+    RECT BoundsRect() const {
+        return RECT{left_, top_, SaturatedAdd(left_, width_), SaturatedAdd(top_, height_)};
+    }
+    // A control with no width or no height (zero or negative) shows nothing and takes no mouse input.
+    bool BoundsEmpty() const { return width_ <= 0 || height_ <= 0; }
     virtual RECT ClientRect() const { return RECT{0, 0, width_, height_}; }
     int ClientWidth() const { return ClientRect().right; }
     int ClientHeight() const { return ClientRect().bottom; }
@@ -119,6 +125,9 @@ class TControl : public TComponent {
     virtual void CMVisibleChanged(TMessage& message);
     virtual void CMParentFontChanged(TMessage& message);
     virtual void CMDialogChar(TMessage& message) {}
+    // The mouse capture that the control held was taken away (another window took it, or a mode was
+    // cancelled): whatever the held button was doing ends here.
+    virtual void CMCancelMode(TMessage& message) {}
 
     // The window text of a windowed control follows the caption.
     virtual void TextChanged() {}
@@ -135,6 +144,9 @@ class TControl : public TComponent {
   private:
     friend class TWinControl;
     void HandleMouse(TMessage& message);
+    // Hands a mouse message routed by the parent window to the control, with the position in the
+    // control's coordinates at full precision (the message's 16-bit position word cannot hold it).
+    void PerformMouse(TMessage& message, POINT local);
     void FontChanged();
 
     TWinControl* parent_ = nullptr;
@@ -144,6 +156,7 @@ class TControl : public TComponent {
     bool parentFont_ = true;
     bool clicked_ = false;
     bool fontFromParent_ = false;  // set while a parent's font is being copied in
+    const POINT* routedPoint_ = nullptr;  // the exact position of the mouse message being handled
     std::string caption_;
     TColor color_ = clWindow;
     TFont font_;
@@ -152,5 +165,6 @@ class TControl : public TComponent {
 // The control that has the mouse captured: a windowless control holding its parent's capture, or the
 // windowed control whose window has it; nullptr when no control of ours has it.
 TControl* GetCaptureControl();
-// The parent window lost the mouse capture: its windowless child no longer holds it.
-void ForgetCaptureControl(const TWinControl* parent);
+// The parent window lost the mouse capture: its windowless child no longer holds it. Answers that
+// child, or nullptr when none of its children held it.
+TControl* ForgetCaptureControl(const TWinControl* parent);

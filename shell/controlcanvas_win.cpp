@@ -15,6 +15,30 @@ std::vector<TControlCanvas*>& CanvasesHoldingContexts() {
 
 TControlCanvas::TControlCanvas(TControl& control) : control_(control) {}
 
+void TControlCanvas::ClipToControl(HDC dc, const TWinControl& parent) const {
+    SetViewportOrgEx(dc, control_.Left(), control_.Top(), nullptr);
+    if (control_.BoundsEmpty()) {
+        IntersectClipRect(dc, 0, 0, 0, 0);
+        return;
+    }
+    IntersectClipRect(dc, 0, 0, control_.Width(), control_.Height());
+    // The windowless siblings created later lie on top of this control, as a full repaint of the
+    // parent paints them: drawing outside a paint message must leave them alone.
+    bool later = false;
+    for (int i = 0; i < parent.ControlCount(); ++i) {
+        const TControl* sibling = parent.Controls(i);
+        if (sibling == &control_) {
+            later = true;
+            continue;
+        }
+        if (!later || !sibling->Visible() || sibling->BoundsEmpty() || dynamic_cast<const TWinControl*>(sibling))
+            continue;
+        const RECT r = sibling->BoundsRect();
+        ExcludeClipRect(dc, SaturatedSub(r.left, control_.Left()), SaturatedSub(r.top, control_.Top()),
+                        SaturatedSub(r.right, control_.Left()), SaturatedSub(r.bottom, control_.Top()));
+    }
+}
+
 TControlCanvas::~TControlCanvas() {
     FreeHandle();
 }
@@ -47,10 +71,8 @@ void TControlCanvas::CreateHandle() {
         return;
     // Released whole in FreeHandle, so the moved origin and the clip need no undoing.
     HDC dc = obtained.get();
-    if (!windowed) {
-        SetViewportOrgEx(dc, control_.Left(), control_.Top(), nullptr);
-        IntersectClipRect(dc, 0, 0, control_.Width(), control_.Height());
-    }
+    if (!windowed)
+        ClipToControl(dc, *host);
     obtained_ = std::move(obtained);
     CanvasesHoldingContexts().push_back(this);
     SetHandle(dc);

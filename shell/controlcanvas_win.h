@@ -1,7 +1,8 @@
 #pragma once
 // The canvas of a control. Inside a paint message it draws on the paint's device context; outside
 // one (an immediate repaint) it obtains a device context of the control's window, or for a windowless
-// control of its parent's window with the origin moved to the control and the drawing clipped to it.
+// control of its parent's window with the origin moved to the control and the drawing clipped to the
+// part of it that no later sibling covers.
 // Such obtained contexts are released once the current message has been handled (and at idle time).
 
 #include <windows.h>
@@ -10,6 +11,7 @@
 #include "shell/canvas_win.h"
 
 class TControl;
+class TWinControl;
 
 class TControlCanvas : public TCanvas {
 public:
@@ -26,6 +28,9 @@ protected:
     void CreateHandle() override;
 
 private:
+    // Limits drawing on the parent's context to the windowless control's own visible part.
+    void ClipToControl(HDC dc, const TWinControl& parent) const;
+
     TControl& control_;
     WindowDC obtained_;  // a context obtained on demand, or none
 };

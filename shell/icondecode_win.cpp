@@ -9,12 +9,6 @@
 
 namespace {
 
-// The system could not make a bitmap or the icon: its text for the error, or our own.
-[[noreturn]] void RaiseOutOfResources(DWORD code) {
-    const std::string text = code != 0 ? SysErrorMessage(code) : std::string();
-    throw EOutOfResources(text.empty() ? LoadStr(StrId::SOutOfResources) : text);
-}
-
 // Makes a device-dependent bitmap from header and pixels, then copies it scaled into target.
 void StretchInto(HDC screen,
                  const std::vector<uint8_t>& info,

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "shell/geometry.h"
+
 struct TMessage {
     UINT Msg;
     WPARAM WParam;
@@ -23,6 +25,7 @@ constexpr UINT CM_VISIBLECHANGED = CM_BASE + 9;
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 12;
 constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
 constexpr UINT CM_DIALOGKEY = CM_BASE + 7;
+constexpr UINT CM_CANCELMODE = CM_BASE + 16;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
@@ -53,6 +56,7 @@ TShiftState MouseShiftState(WPARAM keys);
 inline POINT MousePoint(LPARAM lparam) {
     return POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
 }
+// The position word of a mouse message; coordinates beyond 16 bits saturate instead of wrapping.
 inline LPARAM MouseLParam(POINT p) {
-    return MAKELPARAM(static_cast<WORD>(static_cast<short>(p.x)), static_cast<WORD>(static_cast<short>(p.y)));
+    return MAKELPARAM(static_cast<WORD>(SaturateInt16(p.x)), static_cast<WORD>(SaturateInt16(p.y)));
 }

@@ -31,6 +31,13 @@ HWND TWinControl::Handle() {
     return handle_;
 }
 
+void TWinControl::RecreateWnd() {
+    if (!handle_)
+        return;
+    DestroyHandle();
+    HandleNeeded();
+}
+
 void TWinControl::CreateParams(TCreateParams& params) {
     params.Caption = Caption();
     params.Style = WS_CHILD | WS_CLIPSIBLINGS;
@@ -233,7 +240,7 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
         it = std::find(controls_.begin(), controls_.end(), first);
     const std::vector<TControl*> children(it, controls_.end());
     for (TControl* control : children) {
-        if (dynamic_cast<TWinControl*>(control) || !control->Visible())
+        if (dynamic_cast<TWinControl*>(control) || !control->Visible() || control->BoundsEmpty())
             continue;
         const RECT bounds = control->BoundsRect();
         if (!RectVisible(dc, &bounds))
@@ -258,10 +265,11 @@ bool TWinControl::RouteMouse(TMessage& message) {
     }
     if (!target)
         return false;
-    POINT p = MousePoint(message.LParam);
-    p.x -= target->Left();
-    p.y -= target->Top();
-    message.Result = target->Perform(message.Msg, message.WParam, MouseLParam(p));
+    const POINT p = MousePoint(message.LParam);
+    const POINT local{SaturatedSub(p.x, target->Left()), SaturatedSub(p.y, target->Top())};
+    TMessage routed{message.Msg, message.WParam, MouseLParam(local), 0};
+    target->PerformMouse(routed, local);
+    message.Result = routed.Result;
     return true;
 }
 
@@ -281,10 +289,13 @@ void TWinControl::WndProc(TMessage& message) {
         case WM_MOVE:
             WMMove(message);
             return;
-        case WM_CAPTURECHANGED:
-            ForgetCaptureControl(this);
+        case WM_CAPTURECHANGED: {
+            // A windowless child holding our capture loses it with us: it must stop tracking.
+            if (TControl* captor = ForgetCaptureControl(this))
+                captor->Perform(CM_CANCELMODE);
             DefaultHandler(message);
             return;
+        }
         case CM_FONTCHANGED:
             TControl::WndProc(message);
             NotifyControls(CM_PARENTFONTCHANGED);

@@ -36,6 +36,9 @@ class TWinControl : public TControl {
     HWND HandleIfAllocated() const { return handle_; }
     bool HandleAllocated() const { return handle_ != nullptr; }
     void HandleNeeded() { Handle(); }
+    // Destroys the window (and its children's) and creates it again with the current parameters;
+    // nothing when there is no window yet.
+    void RecreateWnd();
 
     // The window class name; each form or control class has its own.
     virtual const char* ClassName() const { return "TWinControl"; }

@@ -134,3 +134,54 @@ COLORREF ScreenPixel(POINT point) {
     const COLORREF bgr = GetPixel(screen.get(), point.x, point.y);
     return RGB(GetBValue(bgr), GetGValue(bgr), GetRValue(bgr));
 }
+
+ScreenShot::ScreenShot(RECT screenRect) : rect_(screenRect) {
+    const int width = rect_.right - rect_.left, height = rect_.bottom - rect_.top;
+    WindowDC screen(nullptr);
+    UniqueMemoryDC memory(CreateCompatibleDC(screen.get()));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) throw std::runtime_error("cannot capture the screen");
+    {
+        ScopedSelect select(memory.get(), bitmap.get());
+        BitBlt(memory.get(), 0, 0, width, height, screen.get(), rect_.left, rect_.top, SRCCOPY);
+        GdiFlush();
+    }
+    const auto* pixels = static_cast<const uint32_t*>(bits);
+    pixels_.assign(pixels, pixels + static_cast<size_t>(width) * static_cast<size_t>(height));
+    for (COLORREF& p : pixels_) p &= 0xFFFFFF;  // the DIB holds 0x00RRGGBB already
+}
+
+COLORREF ScreenShot::At(int x, int y) const {
+    const int width = rect_.right - rect_.left;
+    return pixels_.at(static_cast<size_t>((y - rect_.top) * width + (x - rect_.left)));
+}
+
+int ScreenShot::Count(RECT rect, COLORREF colour) const {
+    RECT area;
+    if (!IntersectRect(&area, &rect, &rect_)) return 0;
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) count += At(x, y) == colour;
+    return count;
+}
+
+void MoveCursorTo(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    // A move event as well, so that the window under the cursor hears of it at once.
+    mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
+}
+
+void PressLeftButton() {
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+}
+
+void ReleaseLeftButton() {
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+}

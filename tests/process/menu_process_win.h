@@ -56,3 +56,22 @@ void DismissMessageBox(HWND box);
 
 // The colour (0x00RRGGBB) that the screen shows at a point, read back from the screen.
 COLORREF ScreenPixel(POINT point);
+
+// What the screen shows in a rectangle, read back at once: 0x00RRGGBB per pixel, row by row.
+class ScreenShot {
+public:
+    explicit ScreenShot(RECT screenRect);
+    COLORREF At(int x, int y) const;  // in screen coordinates
+    // How many pixels of the rectangle (screen coordinates, clipped to the shot) have the colour.
+    int Count(RECT rect, COLORREF colour) const;
+
+private:
+    RECT rect_;
+    std::vector<COLORREF> pixels_;
+};
+
+// The real mouse, as a person moves it: the cursor goes to a screen point, the left button goes down
+// or up where the cursor is (input injected into the system's queue, not messages to a window).
+void MoveCursorTo(POINT screen);
+void PressLeftButton();
+void ReleaseLeftButton();

@@ -48,4 +48,5 @@ class ProbeControl : public TGraphicControl {
     }
     void CMMouseEnter(TMessage&) override { events.push_back("enter"); }
     void CMMouseLeave(TMessage&) override { events.push_back("leave"); }
+    void CMCancelMode(TMessage&) override { events.push_back("cancel"); }
 };

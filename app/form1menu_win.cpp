@@ -1,0 +1,53 @@
+// Building the menu window from the menu model, once, at the end of the window's construction.
+#include "app/form1_win.h"
+
+#include "shell/application_win.h"
+
+void TForm1::BuildMenu() {
+    // The background: the list's first item, which the panel paints.
+    auto* item = new TLMDBitmapListItem(ImgList);
+    item->Bitmap().LoadFromFile(MenuInfo->BackgroundPath());
+    ImgList->Add(item);
+    SetClientWidth(item->Bitmap().Width());
+    SetClientHeight(item->Bitmap().Height());
+    Application->SetTitle(MenuInfo->AppTaskName());
+    SetCaption(MenuInfo->AppName());
+    if (!MenuInfo->IconPath().empty()) {
+        Application->Icon().LoadFromFile(MenuInfo->IconPath());
+        Icon().Assign(Application->Icon());
+    }
+    for (int i = 0; i < MenuInfo->ProgCount(); ++i)
+        if (const TProgInfo* entry = MenuInfo->GetEntry(i))
+            Configure(*ButtonFor(i), *entry, i);
+}
+
+TLMDSpeedButton* TForm1::ButtonFor(int index) {
+    if (index == 0)
+        return btnTemplate;
+    auto* button = new TLMDSpeedButton(btnTemplate);
+    button->SetParent(btnTemplate->Parent());
+    button->SetEnterColorChange(btnTemplate->EnterColorChange());
+    button->SetFontFX(btnTemplate->FontFX());
+    button->SetStyle(btnTemplate->Style());
+    button->OnClick = btnTemplate->OnClick;
+    return button;
+}
+
+void TForm1::Configure(TLMDSpeedButton& button, const TProgInfo& entry, int index) {
+    button.SetTop(entry.Y);
+    button.SetLeft(entry.X);
+    button.SetWidth(entry.Width);
+    button.SetHeight(entry.Height);
+    button.SetCaption(entry.ButtonText);
+    button.SetFont(entry.Font);
+    button.SetEnterColor(entry.HighlightColor);
+    button.FontFX().SetColor(0, entry.TopContourColor);
+    button.FontFX().SetColor(1, entry.BottomContourColor);
+    button.Tag = index;
+    button.SetEnabled(IsEntryRunnable(index));
+}
+
+bool TForm1::IsEntryRunnable(int index) const {
+    const TProgInfo* entry = MenuInfo->GetEntry(index);
+    return entry && ::IsEntryRunnable(*entry);
+}

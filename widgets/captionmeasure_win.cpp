@@ -1,0 +1,79 @@
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "base/handles_win.h"
+#include "widgets/captionpasses_win.h"
+#include "widgets/fxcaption_win.h"
+
+namespace {
+
+// The bounding box of text of the given plain size turned by angle degrees counter-clockwise about
+// its top-left corner, and where that corner lies inside the box.
+struct RotatedBox {
+    int width, height, startX, startY;
+};
+
+RotatedBox Rotate(SIZE plain, int angle) {
+    const double radians = angle * std::numbers::pi / 180.0;
+    const double c = std::cos(radians), s = std::sin(radians);
+    // Screen y grows downward, so the baseline runs along (cos, -sin) and the glyphs' height along (sin, cos).
+    const double xs[] = {0.0, plain.cx * c, plain.cy * s, plain.cx * c + plain.cy * s};
+    const double ys[] = {0.0, -plain.cx * s, plain.cy * c, -plain.cx * s + plain.cy * c};
+    const auto [minX, maxX] = std::minmax_element(std::begin(xs), std::end(xs));
+    const auto [minY, maxY] = std::minmax_element(std::begin(ys), std::end(ys));
+    // The small allowance keeps rounding noise (cos 90 degrees is not exactly 0) from adding a pixel.
+    auto whole = [](double extent) { return static_cast<int>(std::ceil(extent - 1e-6)); };
+    return RotatedBox{whole(*maxX - *minX), whole(*maxY - *minY), static_cast<int>(std::lround(-*minX)),
+                      static_cast<int>(std::lround(-*minY))};
+}
+
+uint16_t Clamp16(int value) {
+    return static_cast<uint16_t>(std::clamp(value, 0, 0xFFFF));
+}
+
+}  // namespace
+
+void LMDDrawTextCalc(const std::string& caption,
+                     TLMD3DCaption* effect,
+                     RECT& rect,
+                     const TFont& font,
+                     bool multiLine,
+                     bool accelerators,
+                     int margin,
+                     UINT format) {
+    WindowDC screen(nullptr);
+    TCanvas canvas;  // destroyed before the screen's context is released
+    canvas.SetHandle(screen.get());
+    canvas.Font().Assign(font);
+    HDC dc = canvas.Handle();
+    auto* fx = dynamic_cast<TLMDFxCaption*>(effect);
+    const int extra = effect ? effect->ExtraSize() : 0;
+    ScopedCharacterExtra tracing(dc, effect ? effect->Tracing() : 0);
+
+    int width = 0, height = 0;
+    if (fx && fx->Angle() != 0) {
+        SIZE plain{0, 0};
+        GetTextExtentPoint32A(dc, caption.data(), static_cast<int>(caption.size()), &plain);
+        const RotatedBox box = Rotate(plain, fx->Angle());
+        fx->SetPosXY(Clamp16(box.startX), Clamp16(box.startY));
+        width = box.width + extra;
+        height = box.height + extra;
+    } else {
+        if (fx)
+            fx->SetPosXY(0, 0);
+        UINT calcFormat = (format & ~static_cast<UINT>(DT_MODIFYSTRING)) | DT_CALCRECT | DT_EXPANDTABS;
+        if (multiLine)
+            calcFormat |= DT_WORDBREAK;
+        if (!accelerators)
+            calcFormat |= DT_NOPREFIX;
+        // An empty caption, or a lone accelerator mark, still takes the height of a line.
+        std::string text = caption.empty() || (accelerators && caption == "&") ? std::string(" ") : caption;
+        RECT measured{0, 0, rect.right - rect.left, 0};
+        DrawTextExA(dc, text.data(), static_cast<int>(text.size()), &measured, calcFormat, nullptr);
+        width = measured.right - measured.left + extra;
+        height = measured.bottom - measured.top + extra;
+    }
+    const int border = (margin + 1) * 2;
+    rect = RECT{0, 0, width + border, height + border};
+}

@@ -1,0 +1,263 @@
+#include "widgets/container.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <memory>
+
+#include "base/exceptions.h"
+#include "base/filestream.h"
+#include "base/strings.h"
+#include "widgets/itemrecord.h"
+#include "widgets/streamfields.h"
+
+void TLMDCustomComponent::EndUpdate(bool notify) {
+    updating_ = false;
+    if (notify)
+        Change();
+}
+
+void TLMDCustomComponent::Change() {
+    RunChangeEvent(this);
+}
+
+void TLMDCustomComponent::RunChangeEvent(TComponent* sender) {
+    if (!updating_ && OnChange)
+        OnChange(sender);
+}
+
+TLMDCustomContainer* TLMDListItem::Container() const {
+    return dynamic_cast<TLMDCustomContainer*>(Owner());
+}
+
+int TLMDListItem::GetIndex() const {
+    const TLMDCustomContainer* container = Container();
+    return container ? container->IndexOf(this) : -1;
+}
+
+void TLMDListItem::Assign(const TLMDListItem& source) {
+    Description = source.Description;
+    Ident = source.Ident;
+    Compressed = source.Compressed;
+}
+
+void TLMDListItem::ReadRecord(TStream& stream) {
+    // The plain item has no data of its own; a record's data is read and dropped.
+    TLMDItemRecord record = ReadItemRecord(stream);
+    Description = std::move(record.description);
+    Ident = record.ident;
+    Compressed = record.compressed;
+}
+
+void TLMDListItem::WriteRecord(TMemoryStream& stream) {
+    TLMDItemRecord record;
+    record.description = Description;
+    record.ident = Ident;
+    record.compressed = Compressed;
+    WriteItemRecord(stream, record);
+}
+
+void TLMDListItem::Change() {
+    TLMDCustomComponent::Change();
+    if (TLMDCustomContainer* container = Container())
+        container->RunChangeEvent(this);
+}
+
+void TLMDBaseContainer::Change() {
+    clients_.Notify();
+    RunChangeEvent(this);
+}
+
+TLMDCustomContainer::~TLMDCustomContainer() {
+    BeginDestruction();
+}
+
+void TLMDCustomContainer::BeginDestruction() {
+    BeginDestroying();
+    items_.clear();
+    Clients().UnRegisterAll();
+    SendFreeNotifications();
+}
+
+void TLMDCustomContainer::CheckPosition(int position) const {
+    if (position < 0 || position >= Count())
+        throw EListError(FmtLoadStr(StrId::SListIndexError, position));
+}
+
+void TLMDCustomContainer::Place(int position, TLMDListItem* item) {
+    if (!item)
+        item = CreateItem();
+    else if (item->Owner() != this)
+        FreeNotification(item);  // to drop it from the list when it is destroyed elsewhere
+    items_.insert(items_.begin() + position, item);
+}
+
+int TLMDCustomContainer::Add(TLMDListItem* item) {
+    const int position = Count();
+    Place(position, item);
+    Change();
+    return position;
+}
+
+void TLMDCustomContainer::Insert(int position, TLMDListItem* item) {
+    if (position != Count())
+        CheckPosition(position);
+    Place(position, item);
+    Change();
+}
+
+void TLMDCustomContainer::Delete(int position) {
+    CheckPosition(position);
+    TLMDListItem* item = items_[static_cast<size_t>(position)];
+    // A freed item leaves every position it was listed at.
+    std::erase(items_, item);
+    delete item;
+    Change();
+}
+
+void TLMDCustomContainer::FreeItems() {
+    std::vector<TLMDListItem*> items = std::move(items_);
+    items_.clear();
+    for (size_t i = 0; i < items.size(); ++i)
+        if (std::find(items.begin(), items.begin() + static_cast<std::ptrdiff_t>(i), items[i]) ==
+            items.begin() + static_cast<std::ptrdiff_t>(i))
+            delete items[i];
+}
+
+void TLMDCustomContainer::Clear() {
+    FreeItems();
+    Change();
+}
+
+void TLMDCustomContainer::Move(int current, int target) {
+    if (current == target)
+        return;
+    CheckPosition(current);
+    CheckPosition(target);
+    TLMDListItem* item = items_[static_cast<size_t>(current)];
+    items_.erase(items_.begin() + current);
+    items_.insert(items_.begin() + target, item);
+    Change();
+}
+
+int TLMDCustomContainer::IndexOf(const TLMDListItem* item) const {
+    const auto found = std::find(items_.begin(), items_.end(), item);
+    return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+}
+
+void TLMDCustomContainer::AddList(const TLMDCustomContainer& source) {
+    const int count = source.Count();  // the source may be this list, which grows below
+    for (int i = 0; i < count; ++i) {
+        TLMDListItem* item = CreateItem();
+        items_.push_back(item);
+        item->Assign(*source.items_[static_cast<size_t>(i)]);
+    }
+    Change();
+}
+
+TLMDListItem* TLMDCustomContainer::GetItem(int position) const {
+    CheckPosition(position);
+    return items_[static_cast<size_t>(position)];
+}
+
+TLMDListItem* TLMDCustomContainer::GetItemByName(const std::string& text) const {
+    for (TLMDListItem* item : items_)
+        if (item->Description == text)
+            return item;
+    return nullptr;
+}
+
+void TLMDCustomContainer::Notification(TComponent* component, TOperation operation) {
+    TLMDBaseContainer::Notification(component, operation);
+    if (operation != opRemove || Destroying())
+        return;
+    if (std::erase(items_, component) != 0)
+        Change();
+}
+
+void TLMDCustomContainer::ReadItems(TStream& stream, bool positionTable) {
+    const uint32_t count = ReadU32(stream);
+    // Every record takes at least its flags byte, and a position when there is a table: a count the
+    // rest of the stream cannot hold is refused before anything is made for it.
+    const uint64_t perItem = positionTable ? 5 : 1;
+    if (count > BytesLeft(stream) / perItem)
+        ThrowReadError();
+    if (positionTable)
+        stream.Seek(4 * static_cast<int64_t>(count), TSeekOrigin::soCurrent);
+    // Read into new items first: a load that fails part-way frees them and leaves the list as it was.
+    std::vector<std::unique_ptr<TLMDListItem>> loaded;
+    for (uint32_t i = 0; i < count; ++i) {
+        loaded.emplace_back(CreateItem());
+        loaded.back()->ReadRecord(stream);
+    }
+    BeginUpdate();
+    FreeItems();
+    for (auto& item : loaded)
+        items_.push_back(item.release());
+    EndUpdate(true);
+}
+
+void TLMDCustomContainer::WriteItems(TMemoryStream& stream, bool positionTable) {
+    WriteU32(stream, static_cast<uint32_t>(items_.size()));
+    const int64_t tableAt = stream.Position();
+    std::vector<uint32_t> positions;
+    if (positionTable)
+        for (size_t i = 0; i < items_.size(); ++i)
+            WriteU32(stream, 0);  // filled in below
+    for (TLMDListItem* item : items_) {
+        positions.push_back(static_cast<uint32_t>(stream.Position()));
+        item->WriteRecord(stream);
+    }
+    if (!positionTable)
+        return;
+    const int64_t end = stream.Position();
+    stream.SetPosition(tableAt);
+    for (uint32_t position : positions)
+        WriteU32(stream, position);
+    stream.SetPosition(end);
+}
+
+void TLMDCustomContainer::LoadFromStream(TStream& stream) {
+    ReadItems(stream, false);
+}
+
+void TLMDCustomContainer::SaveToStream(TMemoryStream& stream) {
+    WriteItems(stream, false);
+}
+
+namespace {
+// The 9-byte signature that starts a list file: eight characters naming the list type and a format
+// version byte (1).
+constexpr size_t kSignatureSize = 9;
+const char* const kSignatures[] = {
+    "IMAGLIST\x01",  // icImageList
+    "BMPLIST_\x01",  // icBitmap
+    "WAVELIST\x01",  // icWave
+    "STRGLIST\x01",  // icStringList
+    "GENRLIST\x01",  // icGeneric
+    "RTF_LIST\x01",  // icRTF
+    "INVALID_\x01",  // icInvalid
+};
+}  // namespace
+
+void TLMDCustomContainer::LoadFromFile(const std::string& fileName) {
+    TFileStream stream(fileName);
+    char signature[kSignatureSize] = {};
+    if (stream.Read(signature, kSignatureSize) != kSignatureSize ||
+        std::memcmp(signature, kSignatures[ListType()], kSignatureSize) != 0)
+        throw EReadError(FmtLoadStr(StrId::SInvalidListFile, ClassName()));
+    ReadItems(stream, true);
+}
+
+void TLMDCustomContainer::SaveToFile(const std::string& fileName) {
+    TMemoryStream stream;
+    stream.Write(kSignatures[ListType()], kSignatureSize);
+    WriteItems(stream, true);
+    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
+    if (!file)
+        throw EFCreateError(FmtLoadStr(StrId::SFCreateError, fileName.c_str()));
+    file.write(reinterpret_cast<const char*>(stream.Memory()), static_cast<std::streamsize>(stream.Bytes().size()));
+    file.close();
+    if (!file)
+        throw EFCreateError(FmtLoadStr(StrId::SFCreateError, fileName.c_str()));
+}

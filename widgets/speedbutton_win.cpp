@@ -1,0 +1,73 @@
+#include "widgets/speedbutton_win.h"
+
+#include <windows.h>
+
+#include "widgets/buttonface_win.h"
+#include "widgets/lmdcontrol_win.h"
+
+namespace {
+// The option word the button hands to the face routine.
+constexpr uint16_t kFaceOptions = 5;
+
+bool PressedLook(TLMDButtonState state) {
+    return state == bsOptionSet || state == bsDown || state == bsDropDownOpen;
+}
+}  // namespace
+
+TLMDCustomSpeedButton::TLMDCustomSpeedButton(TComponent* owner) : TLMDBaseGraphicButton(owner) {
+    ControlStyle = csCaptureMouse | csOpaque | csDoubleClicks | csReplicatable;
+    hoverEnabled_ = true;
+    ownHitTest_ = false;
+    SetBounds(Left(), Top(), 23, 22);
+}
+
+void TLMDCustomSpeedButton::SetStyle(TLMDUserButtonStyle style) {
+    if (style_ == style)
+        return;
+    const bool wasExplorer = ExplorerStyle();
+    glyphStyle_ =
+        (style == ubsFlatUnColored || style == ubsNavigator || style == ubsExplorer) ? gsExplorer : gsStandard;
+    style_ = style;
+    if (ExplorerStyle())
+        SetTransparent(true);
+    else if (wasExplorer)
+        SetTransparent(false);
+    GetChange(nullptr);
+}
+
+bool TLMDCustomSpeedButton::HoverFrameStyle() const {
+    return style_ >= ubsDelphiFlat && style_ <= ubsExplorerColored;
+}
+
+bool TLMDCustomSpeedButton::MouseOverPaintsFace() const {
+    return style_ >= ubsDelphiFlat && style_ <= ubsNavigator;
+}
+
+void TLMDCustomSpeedButton::Paint() {
+    if (Loading() || BoundsEmpty())
+        return;
+    TCanvas& canvas = Canvas();
+    // Only the part that can be seen is drawn: a button may reach far outside its parent.
+    const RECT client = ClientRect();
+    const RECT clip = canvas.ClipRect();
+    RECT visible;
+    if (!IntersectRect(&visible, &client, &clip))
+        return;
+    const int bevel = LMDGetButtonBevel(style_, ButtonState());
+    if (ExplorerStyle()) {
+        auto* panel = dynamic_cast<TLMDCustomControl*>(Parent());
+        if (CheckOptimized() && panel) {
+            panel->BackDrawArea(canvas, visible, POINT{Left(), Top()}, 0);
+        } else {
+            canvas.Brush().SetColor(Color());
+            canvas.Brush().SetStyle(bsSolid);
+            canvas.FillRect(visible);
+        }
+    }
+    RECT face = client;
+    LMDDrawBtnFace(canvas, MouseOver(), face, style_, Designing() ? bsMouseOver : ButtonState(), kFaceOptions, Color());
+    RECT content{client.left + bevel, client.top + bevel, client.right - bevel, client.bottom - bevel};
+    if (PressedLook(ButtonState()))
+        OffsetRect(&content, 1, 1);
+    DrawGlyphAndText(content);
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The flat speed button of the menu. TLMDCustomSpeedButton paints the button: in the explorer
+// styles it shows its parent panel's background where it lies, draws a one-pixel frame under the
+// mouse (raised) and while pressed (sunken), and draws its caption with the caption effect, in
+// EnterColor while hot and one pixel right and down while pressed. TLMDSpeedButton is the class the
+// program creates.
+
+#include "widgets/buttontypes.h"
+#include "widgets/graphicbutton_win.h"
+
+class TLMDCustomSpeedButton : public TLMDBaseGraphicButton {
+public:
+    explicit TLMDCustomSpeedButton(TComponent* owner);
+
+    TLMDUserButtonStyle Style() const { return style_; }
+    // The explorer styles make the button transparent (it shows its parent's background); leaving
+    // them makes it opaque again.
+    void SetStyle(TLMDUserButtonStyle style);
+
+protected:
+    void Paint() override;
+    bool HoverFrameStyle() const override;
+    bool MouseOverPaintsFace() const override;
+
+private:
+    bool ExplorerStyle() const { return style_ == ubsExplorer || style_ == ubsExplorerColored; }
+
+    TLMDUserButtonStyle style_ = ubsAutoDetect;
+};
+
+class TLMDSpeedButton : public TLMDCustomSpeedButton {
+public:
+    using TLMDCustomSpeedButton::TLMDCustomSpeedButton;
+};
