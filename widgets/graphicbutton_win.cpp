@@ -292,7 +292,20 @@ void TLMDBaseGraphicButton::FontChange(const void* sender) {
     if (Loading())
         return;
     Canvas().Font().Assign(Font());
+    // Only TrueType fonts turn: either the angle goes or the font becomes one that turns.
+    if (fontFX_.Angle() != 0 && !CanvasFontIsTrueType()) {
+        if (sender == &Font())
+            fontFX_.SetAngle(0);
+        else
+            Font().SetName("Arial");
+    }
     GetChange(sender);
+}
+
+bool TLMDBaseGraphicButton::CanvasFontIsTrueType() {
+    HDC dc = Canvas().Handle();
+    TEXTMETRICA metrics{};
+    return dc && GetTextMetricsA(dc, &metrics) && (metrics.tmPitchAndFamily & TMPF_TRUETYPE);
 }
 
 void TLMDBaseGraphicButton::DrawGlyphAndText(const RECT& content) {
@@ -300,7 +313,7 @@ void TLMDBaseGraphicButton::DrawGlyphAndText(const RECT& content) {
     canvas.Font().Assign(Font());
     if (HotState() && hoverEnabled_ && enterColorChange_)
         canvas.Font().SetColor(enterColor_);
-    const TLMDTextStyles styles = (Enabled() ? dtEnabled : dtDisabled) | dt3DDisabled;
+    const TLMDTextStyles styles{Enabled() ? dtEnabled : dtDisabled, dt3DDisabled};
     LMDDrawButtonCaption(canvas, useCaption_ ? Caption() : std::string(), &fontFX_, content, buttonLayout_, multiLine_,
                          styles, 0);
 }

@@ -87,6 +87,7 @@ protected:
 
 private:
     bool HotState() const;
+    bool CanvasFontIsTrueType();
     bool Disabled() const { return buttonState_ == bsDisabledUp || buttonState_ == bsDisabledDown; }
     // The cursor's position in the button's client coordinates, tested as the hover check does.
     bool CursorInside() const;

@@ -24,11 +24,11 @@ TLMDCustomSpeedButton::TLMDCustomSpeedButton(TComponent* owner) : TLMDBaseGraphi
 void TLMDCustomSpeedButton::SetStyle(TLMDUserButtonStyle style) {
     if (style_ == style)
         return;
-    const bool wasExplorer = ExplorerStyle();
+    const bool wasExplorer = IsExplorerStyle(style_);
     glyphStyle_ =
         (style == ubsFlatUnColored || style == ubsNavigator || style == ubsExplorer) ? gsExplorer : gsStandard;
     style_ = style;
-    if (ExplorerStyle())
+    if (IsExplorerStyle(style_))
         SetTransparent(true);
     else if (wasExplorer)
         SetTransparent(false);
@@ -54,7 +54,7 @@ void TLMDCustomSpeedButton::Paint() {
     if (!IntersectRect(&visible, &client, &clip))
         return;
     const int bevel = LMDGetButtonBevel(style_, ButtonState());
-    if (ExplorerStyle()) {
+    if (IsExplorerStyle(style_)) {
         auto* panel = dynamic_cast<TLMDCustomControl*>(Parent());
         if (CheckOptimized() && panel) {
             panel->BackDrawArea(canvas, visible, POINT{Left(), Top()}, 0);

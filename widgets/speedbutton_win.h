@@ -23,8 +23,6 @@ protected:
     bool MouseOverPaintsFace() const override;
 
 private:
-    bool ExplorerStyle() const { return style_ == ubsExplorer || style_ == ubsExplorerColored; }
-
     TLMDUserButtonStyle style_ = ubsAutoDetect;
 };
 
