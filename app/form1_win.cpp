@@ -1,5 +1,7 @@
 #include "app/form1_win.h"
 
+#include "app/launch_win.h"
+
 #include "settings/filenames.h"
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
@@ -11,6 +13,9 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
 
 TForm1::~TForm1() {
     BeginDestroying();
+    // The buttons go with the window; readers are told before.
+    SetAccessibleElements(nullptr);
+    RunPanel->SetAccessibleElements(nullptr);
 }
 
 void TForm1::CreateDesign() {
@@ -70,9 +75,9 @@ void TForm1::CreateDesign() {
 }
 
 void TForm1::btnTemplateClick(TComponent* sender) {
-    // Launching the entry goes here. The unconfigured template (a menu without entries) has no
-    // entry and launches nothing.
-    const auto* button = dynamic_cast<TControl*>(sender);
-    if (!button || !MenuInfo->GetEntry(button->Tag))
+    // The unconfigured template (a menu without entries) has no entry and launches nothing.
+    if (!sender)
         return;
+    if (const TProgInfo* entry = MenuInfo->GetEntry(sender->Tag))
+        LaunchEntry(*entry);
 }

@@ -1,6 +1,8 @@
 #include "shell/captionshown.h"
 
+#include "settings/asciitext.h"
 #include "settings/leadbytes.h"
+#include "shell/accelerator.h"
 
 std::string CaptionAsShown(std::string_view caption) {
     std::string shown;
@@ -16,4 +18,14 @@ std::string CaptionAsShown(std::string_view caption) {
         i += length;
     }
     return shown;
+}
+
+std::string AcceleratorShortcut(std::string_view caption) {
+    const std::string_view key = AcceleratorOf(caption);
+    if (key.empty() || key == " ")
+        return {};
+    std::string shortcut = "Alt+";
+    for (char c : key)
+        shortcut += key.size() == 1 ? AsciiUpper(c) : c;
+    return shortcut;
 }

@@ -7,3 +7,5 @@
 
 // The caption without its marks, each "&&" as one "&"; a lone "&" at the end shows nothing.
 std::string CaptionAsShown(std::string_view caption);
+// The caption's accelerator as a keyboard shortcut ("Alt+S" for "&Setup"); empty when it has none.
+std::string AcceleratorShortcut(std::string_view caption);

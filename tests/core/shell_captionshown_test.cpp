@@ -25,10 +25,28 @@ TEST(CaptionShown, DropsTheMarksAndShowsDoubledAmpersandsOnce) {
         EXPECT_EQ(CaptionAsShown(c.caption), c.shown) << c.caption;
 }
 
+TEST(CaptionShown, AcceleratorShortcutNamesTheAltKeyAndTheCapitalLetter) {
+    const struct {
+        const char* caption;
+        const char* shortcut;
+    } cases[] = {
+        {"&Setup", "Alt+S"},
+        {"Re&adme", "Alt+A"},
+        {"Key &1", "Alt+1"},
+        {"Tom && Jerry", ""},
+        {"& space", ""},
+        {"Trailing&", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AcceleratorShortcut(c.caption), c.shortcut) << c.caption;
+}
+
 TEST(CaptionShown, KeepsADoubleByteCharacterWhole) {
     SetLeadBytes(ShiftJisLeadBytes());
     // "\x82\x26" is one double-byte character whose second byte is an ampersand.
     EXPECT_EQ(CaptionAsShown("\x82\x26x &y"), "\x82\x26x y");
     EXPECT_EQ(CaptionAsShown("&\x82\xA0!"), "\x82\xA0!");
+    EXPECT_EQ(AcceleratorShortcut("&\x82\xA0!"), "Alt+\x82\xA0");
     SetLeadBytes({});
 }
