@@ -3,6 +3,11 @@
 // and pressing one through its default action.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "shell/accessibleobject_win.h"
 #include "tests/process/accessible_reader_win.h"
 #include "tests/process/disc_folder_win.h"
 #include "tests/process/menu_process_win.h"
@@ -121,6 +126,63 @@ TEST(MenuAccessibility, HitTestingFindsTheTopmostButtonFromTheWindowOrThePoint) 
         if (c.child != CHILDID_SELF)
             EXPECT_EQ(found.Name(child), reader.Name(c.child));
     }
+}
+
+// Pressing through the default action: the call returns while the entry's message is up; the message
+// reads as static text; its OK button continues the launch; the menu stays open for the next one.
+TEST(MenuAccessibility, PressLaunchesTheEntryAfterItsMessageWithoutBlockingTheReader) {
+    ComScope com;
+    DiscFolder disc;
+    disc.CopyProgram();
+    ASSERT_TRUE(CopyFileA(RECORDER_EXE_PATH, disc.PathOf("setup.exe").c_str(), FALSE));
+    disc.Write("back.bmp", GreyBitmap());
+    disc.WriteText("menu.ini",
+                   "[Main]\r\nBackground=back.bmp\r\nProgCount=2\r\n"
+                   "[Prog_1]\r\nX=20\r\nY=30\r\nWidth=150\r\nHeight=28\r\nButtonText=&Install\r\nExePath=setup.exe\r\n"
+                   "PreRunMessage=Insert disc &2 && press OK\r\nTerminateAfterStart=0\r\n"
+                   "[Prog_2]\r\nX=20\r\nY=80\r\nWidth=150\r\nHeight=28\r\nButtonText=Gone\r\nExePath=gone.exe\r\n");
+    SetCursorPos(0, 0);
+    MenuProcess menu(disc.PathOf("menu.exe"), disc.Path());
+    const HWND window = menu.WaitForMenuWindow();
+    ASSERT_NE(window, nullptr);
+    AccessibleReader reader(window);
+    ASSERT_TRUE(reader.Valid());
+
+    EXPECT_EQ(reader.DoDefaultAction(2), DISP_E_MEMBERNOTFOUND);  // disabled: no press
+    EXPECT_EQ(reader.DoDefaultAction(1), S_OK);                   // returns with the message still to come
+    const HWND dialog = menu.WaitForWindow("TMessageForm");
+    ASSERT_NE(dialog, nullptr);
+    {
+        AccessibleReader text(dialog);
+        ASSERT_TRUE(text.Valid());
+        EXPECT_EQ(text.ChildCount(), 2);
+        EXPECT_EQ(text.Name(1), "Insert disc 2 & press OK");
+        EXPECT_EQ(text.Role(1), ROLE_SYSTEM_STATICTEXT);
+        IDispatch* button = nullptr;
+        ASSERT_EQ(text.Object()->get_accChild(ChildIdVariant(2), &button), S_OK);
+        HWND ok = nullptr;
+        EXPECT_EQ(WindowFromAccessibleObject(reinterpret_cast<IAccessible*>(button), &ok), S_OK);
+        button->Release();
+        EXPECT_EQ(AccessibleReader(ok).Name(CHILDID_SELF), "OK");
+        PostMessageA(ok, BM_CLICK, 0, 0);
+        for (int i = 0; i < 100 && IsWindow(dialog); ++i)
+            Sleep(50);
+        // The dialog is gone, the menu is not: the dialog's object says it is disconnected.
+        EXPECT_EQ(text.Name(1), "");
+        EXPECT_EQ(text.LastResult(), RPC_E_DISCONNECTED) << std::hex << text.LastResult();
+    }
+    std::string launches;
+    for (int i = 0; i < 100 && launches.empty(); ++i, Sleep(50)) {
+        std::ifstream file(disc.PathOf("launches.txt"));
+        std::stringstream content;
+        content << file.rdbuf();
+        launches = content.str();
+    }
+    EXPECT_NE(launches.find("command: "), std::string::npos) << launches;
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_EQ(reader.Name(1), "Install");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(menu.WaitForExit(), 0u);
 }
 
 }  // namespace
