@@ -12,7 +12,6 @@
 #include "shell/button_win.h"
 #include "shell/form_win.h"
 #include "shell/msgdlg_win.h"
-#include "shell/statictextelements_win.h"
 #include "tests/win/widgets_probe.h"
 
 namespace {
@@ -104,41 +103,6 @@ protected:
     IAccessible* acc = nullptr;
 };
 
-TEST_F(AccessibleWindow, DescribesEachElementAsItsProviderSaysAndTheWindowAsAClient) {
-    long count = 0;
-    EXPECT_EQ(acc->get_accChildCount(&count), S_OK);
-    EXPECT_EQ(count, 4);
-    BSTR text = nullptr;
-    EXPECT_EQ(acc->get_accName(Id(2), &text), S_OK);
-    EXPECT_EQ(Text(text), "Read && print");
-    EXPECT_EQ(acc->get_accDefaultAction(Id(1), &text), S_OK);
-    EXPECT_EQ(Text(text), "Press");
-    EXPECT_EQ(acc->get_accKeyboardShortcut(Id(1), &text), S_FALSE);  // none given
-    VARIANT v;
-    EXPECT_EQ(acc->get_accRole(Id(3), &v), S_OK);
-    EXPECT_EQ(v.lVal, ROLE_SYSTEM_PUSHBUTTON);
-    EXPECT_EQ(acc->get_accState(Id(3), &v), S_OK);
-    EXPECT_EQ(v.lVal, STATE_SYSTEM_UNAVAILABLE);
-    EXPECT_EQ(acc->get_accRole(Id(CHILDID_SELF), &v), S_OK);
-    EXPECT_EQ(v.lVal, ROLE_SYSTEM_CLIENT);
-    IDispatch* child = reinterpret_cast<IDispatch*>(1);
-    EXPECT_EQ(acc->get_accChild(Id(1), &child), S_FALSE);  // a simple element
-    EXPECT_EQ(child, nullptr);
-
-    long x, y, w, h;
-    EXPECT_EQ(acc->accLocation(&x, &y, &w, &h, Id(2)), S_OK);
-    EXPECT_EQ(x, origin.x + 60);
-    EXPECT_EQ(y, origin.y + 20);
-    EXPECT_EQ(w, 100);
-    EXPECT_EQ(h, 30);
-
-    for (long bad : {5L, -1L})
-        EXPECT_EQ(acc->get_accName(Id(bad), &text), E_INVALIDARG) << bad;
-    HWND window = nullptr;
-    EXPECT_EQ(WindowFromAccessibleObject(acc, &window), S_OK);
-    EXPECT_EQ(window, form.Handle());
-}
-
 TEST_F(AccessibleWindow, HitTestFindsTheTopmostShownElementOrTheWindow) {
     const struct {
         int x, y;
@@ -174,6 +138,12 @@ TEST_F(AccessibleWindow, NavigatesInOrderAndByPlace) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(Navigate(c.direction, c.from), c.expected) << c.direction << " from " << c.from;
+    BSTR text = nullptr;
+    for (long bad : {5L, -1L})
+        EXPECT_EQ(acc->get_accName(Id(bad), &text), E_INVALIDARG) << bad;
+    HWND window = nullptr;
+    EXPECT_EQ(WindowFromAccessibleObject(acc, &window), S_OK);
+    EXPECT_EQ(window, form.Handle());
 }
 
 TEST_F(AccessibleWindow, DefaultActionRunsFromTheQueueAfterTheCallReturns) {
@@ -268,74 +238,6 @@ TEST(AccessibleControlElement, ShowsCaptionPlaceAndStatesOfAWindowlessControl) {
         EXPECT_EQ(e.ScreenRect.left, origin.x + c.bounds.left);
         EXPECT_EQ(e.ScreenRect.bottom, origin.y + c.bounds.bottom);
     }
-}
-
-}  // namespace
-
-namespace {
-
-// A dialog-like form: a windowless label and a system push button.
-TEST(StaticTextElements, LabelsComeFirstAsStaticTextThenTheChildWindowsFromTheSystem) {
-    CoInitialize(nullptr);
-    {
-        TApplication application;
-        TForm form(&application);
-        form.SetClientWidth(200);
-        form.SetClientHeight(100);
-        ProbeControl label(&form, RECT{10, 10, 190, 40});
-        label.SetCaption("Insert disc &2 && go on");
-        HWND ok = CreateWindowA("BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 60, 60, 80, 24, form.Handle(),
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
-        TStaticTextElements texts;
-        texts.SetLabels({&label});
-        form.SetAccessibleElements(&texts);
-        IAccessible* acc = nullptr;
-        ASSERT_EQ(
-            AccessibleObjectFromWindow(form.Handle(), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&acc)),
-            S_OK);
-        long count = 0;
-        EXPECT_EQ(acc->get_accChildCount(&count), S_OK);
-        EXPECT_EQ(count, 2);
-        BSTR text = nullptr;
-        EXPECT_EQ(acc->get_accName(Id(1), &text), S_OK);
-        EXPECT_EQ(Text(text), "Insert disc 2 & go on");
-        VARIANT v;
-        EXPECT_EQ(acc->get_accRole(Id(1), &v), S_OK);
-        EXPECT_EQ(v.lVal, ROLE_SYSTEM_STATICTEXT);
-        EXPECT_EQ(acc->get_accState(Id(1), &v), S_OK);
-        EXPECT_EQ(v.lVal, STATE_SYSTEM_READONLY);
-        // The button is the system's: a full object of its own, pressed as any push button.
-        IDispatch* button = nullptr;
-        EXPECT_EQ(acc->get_accChild(Id(2), &button), S_OK);
-        ASSERT_NE(button, nullptr);
-        IAccessible* okObject = nullptr;
-        EXPECT_EQ(button->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&okObject)), S_OK);
-        button->Release();
-        ASSERT_NE(okObject, nullptr);
-        HWND found = nullptr;
-        EXPECT_EQ(WindowFromAccessibleObject(okObject, &found), S_OK);
-        EXPECT_EQ(found, ok);
-        // Its client object, where readers find its name (Wine's gives no push-button role).
-        IAccessible* okClient = nullptr;
-        ASSERT_EQ(AccessibleObjectFromWindow(ok, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&okClient)),
-                  S_OK);
-        EXPECT_EQ(okClient->get_accName(Id(CHILDID_SELF), &text), S_OK);
-        EXPECT_EQ(Text(text), "OK");
-        okClient->Release();
-        // The hit test over the button gives the button's object, elsewhere the label or the form.
-        VARIANT hit;
-        const POINT overButton = form.ClientToScreen(POINT{70, 70});
-        EXPECT_EQ(acc->accHitTest(overButton.x, overButton.y, &hit), S_OK);
-        EXPECT_EQ(hit.vt, VT_DISPATCH);
-        VariantClear(&hit);
-        const POINT overLabel = form.ClientToScreen(POINT{70, 20});
-        EXPECT_EQ(acc->accHitTest(overLabel.x, overLabel.y, &hit), S_OK);
-        EXPECT_EQ(hit.vt, VT_I4);
-        EXPECT_EQ(hit.lVal, 1);
-        okObject->Release();
-        acc->Release();
-    }
-    CoUninitialize();
 }
 
 }  // namespace
