@@ -1,7 +1,6 @@
 #include "app/form1_win.h"
 
 #include "app/launch_win.h"
-
 #include "settings/filenames.h"
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {

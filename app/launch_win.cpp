@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <shellapi.h>  // after windows.h, which it needs
+#include <shellapi.h>
 
 #include "base/strings.h"
 #include "base/syserror_win.h"

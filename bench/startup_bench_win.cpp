@@ -1,11 +1,13 @@
-// Start-up and closing: the menu program against a bare Win32 program that shows the same bitmap in
-// a window. Each is started as a process in a disc folder; the start-up clock stops when the screen
-// shows the bitmap's pixel at the centre of the window's client area. Then the window gets WM_CLOSE,
-// and the clock runs until no window of the process is visible and until the process has ended.
+// Start-up and closing: the menu program, without buttons and with 20, against a bare Win32 program
+// that shows the same bitmap in a window. Each is started as a process in a disc folder; the start-up
+// clock stops when the screen shows the bitmap's pixel at the centre of the window's client area
+// (which no button covers). Then the window gets WM_CLOSE, and the clock runs until no window of the
+// process is visible and until the process has ended.
 
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 #include <cstdio>
 #include <vector>
 
@@ -79,22 +81,38 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+// A definition with 20 enabled buttons in two columns left and right of the window's centre.
+std::string TwentyButtons() {
+    std::string ini = "[Main]\r\nAppName=Benchmark\r\nProgCount=20\r\n";
+    for (int i = 0; i < 20; ++i) {
+        const int x = i < 10 ? 8 : 400, y = 8 + (i % 10) * 46;
+        ini += "[Prog_" + std::to_string(i + 1) + "]\r\nX=" + std::to_string(x) + "\r\nY=" + std::to_string(y) +
+               "\r\nWidth=233\r\nHeight=24\r\nButtonText=Entry number " + std::to_string(i + 1) +
+               "\r\nFontInfo=Times New Roman,14,B,0,clYellow,0\r\nHighlightColor=clLime\r\nExePath=menu.ini\r\n";
+    }
+    return ini;
+}
+
 }  // namespace
 
 int main() {
-    DiscFolder menuDisc, bareDisc;
+    DiscFolder menuDisc, buttonsDisc, bareDisc;
     const Bytes bitmap = MakeBmp24(kWidth, kHeight, Pixel);
     menuDisc.CopyProgram("menu.exe");
     menuDisc.Write("menu.bmp", bitmap);
     menuDisc.WriteText("menu.ini", "[Main]\r\nAppName=Benchmark\r\nProgCount=0\r\n");
+    buttonsDisc.CopyProgram("menu.exe");
+    buttonsDisc.Write("menu.bmp", bitmap);
+    buttonsDisc.WriteText("menu.ini", TwentyButtons());
     bareDisc.Write("menu.bmp", bitmap);
     if (!CopyFileA(BARE_VIEWER_PATH, bareDisc.PathOf("viewer.exe").c_str(), FALSE))
         return 1;
 
-    std::vector<Run> menuRuns, bareRuns;
-    for (int round = 0; round < 7; ++round) {  // alternate, so both see the same machine load
+    std::vector<Run> menuRuns, buttonsRuns, bareRuns;
+    for (int round = 0; round < 7; ++round) {  // alternate, so all see the same machine load
         bareRuns.push_back(RunOnce(bareDisc.PathOf("viewer.exe"), bareDisc));
         menuRuns.push_back(RunOnce(menuDisc.PathOf("menu.exe"), menuDisc));
+        buttonsRuns.push_back(RunOnce(buttonsDisc.PathOf("menu.exe"), buttonsDisc));
     }
     const auto median = [](const std::vector<Run>& runs, double Run::*figure) {
         std::vector<double> values;
@@ -114,14 +132,16 @@ int main() {
     int status = 0;
     for (const auto& figure : figures) {
         const double menu = median(menuRuns, figure.figure), bare = median(bareRuns, figure.figure);
-        if (menu < 0 || bare < 0) {
+        const double buttons = median(buttonsRuns, figure.figure);
+        if (menu < 0 || buttons < 0 || bare < 0) {
             std::printf("%s: timed out\n", figure.name);
             status = 1;
             continue;
         }
         std::printf("%s\n", figure.name);
         bench::Report("  bare Win32 viewer", bare, bare, "bare viewer");
-        bench::Report("  menu.exe", menu, bare, "bare viewer");
+        bench::Report("  menu.exe, no buttons", menu, bare, "bare viewer");
+        bench::Report("  menu.exe, 20 buttons", buttons, bare, "bare viewer");
     }
     return status;
 }

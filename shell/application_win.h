@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "base/exceptions.h"
-#include "shell/icon_win.h"
 #include "shell/component.h"
+#include "shell/icon_win.h"
 
 class TControl;
 class TForm;
 
 class TApplication : public TComponent {
-  public:
+public:
     // Computes the default title, loads the icon resource "MAINICON" and creates the application
     // window (not inside a library, which has no application window and keeps its title itself).
     // There is one application object at a time; it is reachable as Application.
@@ -94,7 +94,7 @@ class TApplication : public TComponent {
     // Shows the application window (0 x 0) while any form is visible, hides it otherwise.
     void UpdateVisible();
 
-  private:
+private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
     void WndProc(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
     void CreateHandle();

@@ -12,20 +12,16 @@ namespace {
 WNDPROC g_systemButtonProc = nullptr;
 
 void RegisterButtonClass(const TCreateParams& params) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA existing{};
-    if (GetClassInfoA(instance, params.WinClassName.c_str(), &existing) && existing.lpfnWndProc == &ControlWindowProc)
-        return;
     WNDCLASSA cls{};
     if (!GetClassInfoA(nullptr, "BUTTON", &cls))
         throw EOutOfResources(LoadStr(StrId::SWindowClass));
-    g_systemButtonProc = cls.lpfnWndProc;
+    if (cls.lpfnWndProc != &ControlWindowProc)
+        g_systemButtonProc = cls.lpfnWndProc;
     cls.lpfnWndProc = &ControlWindowProc;
-    cls.hInstance = instance;
+    cls.hInstance = GetModuleHandleA(nullptr);
     cls.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
     cls.lpszClassName = params.WinClassName.c_str();
-    if (!RegisterClassA(&cls))
-        throw EOutOfResources(LoadStr(StrId::SWindowClass));
+    RegisterWindowClass(cls);
 }
 }  // namespace
 

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "shell/icon_win.h"
 #include "shell/customcontrol_win.h"
+#include "shell/icon_win.h"
 
 enum TFormBorderStyle : uint8_t { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIconFlag : uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
@@ -20,7 +20,7 @@ enum TWindowState : uint8_t { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction : uint8_t { caNone, caHide, caFree, caMinimize };
 
 class TForm : public TCustomControl {
-  public:
+public:
     explicit TForm(TComponent* owner);
     ~TForm() override;
     const char* ClassName() const override { return "TForm"; }
@@ -61,12 +61,12 @@ class TForm : public TCustomControl {
 
     void WndProc(TMessage& message) override;
 
-  protected:
+protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void CMVisibleChanged(TMessage& message) override;
 
-  private:
+private:
     void UpdateIcon();
     void ShowWindowNow();
 

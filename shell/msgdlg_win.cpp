@@ -60,6 +60,26 @@ void UseMessageFont(TFont& font) {
         TakeLogFont(font, metrics.lfMessageFont);
 }
 
+// Screen-centred, on the primary screen; but when the active window (the menu) lies on another
+// monitor than that place, centred on the active window's monitor instead.
+void PlaceScreenCentred(TForm& form) {
+    form.Position = poScreenCenter;
+    HWND active = GetActiveWindow();
+    if (!active)
+        return;
+    const int width = form.Width(), height = form.Height();
+    const POINT p = ScreenCenteredPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height);
+    const RECT place{p.x, p.y, p.x + width, p.y + height};
+    HMONITOR own = MonitorFromWindow(active, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST) == own || !GetMonitorInfoA(own, &info))
+        return;
+    const RECT& m = info.rcMonitor;
+    form.Position = poDesigned;
+    form.SetBounds(m.left + (m.right - m.left - width) / 2, m.top + (m.bottom - m.top - height) / 2, width, height);
+}
+
 }  // namespace
 
 std::array<int, kMsgDlgButtonKinds>& MessageDialogButtonWidths() {
@@ -165,6 +185,6 @@ int ShowMessage(const std::string& text) {
     std::unique_ptr<TMessageForm> form(CreateMessageDialog(text, mtCustom, MsgDlgButton(mbOK)));
     form->HelpContext = 0;
     form->HelpFile.clear();
-    form->Position = poScreenCenter;
+    PlaceScreenCentred(*form);
     return form->ShowModal();
 }

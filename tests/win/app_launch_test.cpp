@@ -1,17 +1,16 @@
-// Launching an entry: the folder rule, the exact file, parameters and folder the target gets, the order
-// of messages and launch, the failure report, and no launch once the program is ending.
+// Launching an entry in the process: the folder rule, the failure report, and no launch once the program
+// is ending. What the target gets and the order of messages and launch are tested on menu.exe itself
+// (tests/process).
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <shellapi.h>  // after windows.h, which it needs
-
-#include <fstream>
-#include <sstream>
+#include <shellapi.h>
 
 #include "app/launch_win.h"
 #include "menu/proginfo.h"
 #include "shell/application_win.h"
+#include "tests/process/disc_folder_win.h"
 #include "tests/win/app_boxwatch.h"
 #include "tests/win/shell_dialog_watch.h"
 
@@ -40,11 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Cases,
 class LaunchFolderFixture : public testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        folder_ = std::string(temp) + "menu-launch-" + std::to_string(GetCurrentProcessId()) + "-" +
-                  std::to_string(counter_++) + "\\";
-        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+        folder_ = disc_.Path();
         ASSERT_TRUE(CreateDirectoryA((folder_ + "bin").c_str(), nullptr));
         ASSERT_TRUE(CreateDirectoryA((folder_ + "data").c_str(), nullptr));
         ASSERT_TRUE(CopyFileA(RECORDER_EXE_PATH, (folder_ + "bin\\recorder.exe").c_str(), FALSE));
@@ -57,56 +52,15 @@ protected:
         while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
         }
         SetCurrentDirectoryA(saved_);
-        std::string from = folder_.substr(0, folder_.size() - 1);
-        from.push_back('\0');
-        SHFILEOPSTRUCTA op{};
-        op.wFunc = FO_DELETE;
-        op.pFrom = from.c_str();
-        op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-        SHFileOperationA(&op);
-    }
-    // What the recorder wrote, once it has written `launches` starts (empty after the time-out).
-    std::string Record(int launches = 1, DWORD timeoutMs = 10000) const {
-        const DWORD start = GetTickCount();
-        do {
-            std::ifstream in(folder_ + "bin\\launches.txt", std::ios::binary);
-            std::stringstream text;
-            text << in.rdbuf();
-            const std::string s = text.str();
-            size_t count = 0;
-            for (size_t at = s.find("folder: "); at != std::string::npos; at = s.find("folder: ", at + 1))
-                ++count;
-            if (count >= static_cast<size_t>(launches) && s.size() > 2 && s.substr(s.size() - 2) == "\r\n")
-                return s;
-            Sleep(50);
-        } while (GetTickCount() - start < timeoutMs);
-        return "";
     }
     bool Recorded() const {
         return GetFileAttributesA((folder_ + "bin\\launches.txt").c_str()) != INVALID_FILE_ATTRIBUTES;
     }
 
+    DiscFolder disc_;
     std::string folder_;
     char saved_[MAX_PATH] = {};
-    static inline int counter_ = 0;
 };
-
-using RunProgramTarget = LaunchFolderFixture;
-
-TEST_F(RunProgramTarget, GetsTheFullFileTheCommandLineAsWrittenAndTheTargetsFolder) {
-    const std::string params = "/s \"C:\\Program Files\\x\" --name=\"a b\" -q";
-    RunProgram("bin\\recorder.exe", params, "");
-    const std::string record = Record();
-    EXPECT_NE(record.find(" " + params + "\r\n"), std::string::npos) << record;
-    EXPECT_NE(record.find("recorder.exe"), std::string::npos) << record;
-    EXPECT_NE(record.find("folder: " + folder_ + "bin\r\n"), std::string::npos) << record;
-}
-
-TEST_F(RunProgramTarget, TakesARelativeWorkingFolderAsGiven) {
-    RunProgram(folder_ + "bin\\recorder.exe", "", "data");
-    const std::string record = Record();
-    EXPECT_NE(record.find("folder: " + folder_ + "data\r\n"), std::string::npos) << record;
-}
 
 struct FailureCase {
     const char* name;
@@ -150,36 +104,6 @@ INSTANTIATE_TEST_SUITE_P(Targets,
                          [](const auto& info) { return std::string(info.param.name); });
 
 using LaunchEntryOrder = LaunchFolderFixture;
-
-TEST_F(LaunchEntryOrder, ShowsThePreRunMessageThenLaunchesThenTheAfterRunMessageThenEnds) {
-    TApplication application;
-    TProgInfo entry;
-    entry.ExePath = "bin\\recorder.exe";
-    entry.PreRunMessage = "Insert disc 2.";
-    entry.AfterRunMessage = "Setup is running.";
-    entry.TerminateAfterStart = true;
-    std::vector<bool> launchedBefore;
-    OnMessageDialog dialogs([&](HWND) {
-        // The shell returns before the target runs: wait for its record, but not longer than needed.
-        launchedBefore.push_back(launchedBefore.empty() ? Recorded() : !Record().empty());
-        PressKey(VK_RETURN);
-    });
-    EXPECT_TRUE(LaunchEntry(entry));
-    EXPECT_EQ(launchedBefore, (std::vector<bool>{false, true}));
-    EXPECT_TRUE(application.TerminateRequested());
-}
-
-TEST_F(LaunchEntryOrder, KeepsTheProgramRunningWhenTheEntrySaysSoAndLaunchesAgain) {
-    TApplication application;
-    TProgInfo entry;
-    entry.ExePath = "bin\\recorder.exe";
-    entry.TerminateAfterStart = false;
-    EXPECT_TRUE(LaunchEntry(entry));
-    ASSERT_FALSE(Record(1).empty());
-    EXPECT_FALSE(application.TerminateRequested());
-    EXPECT_TRUE(LaunchEntry(entry));
-    EXPECT_FALSE(Record(2).empty());
-}
 
 TEST_F(LaunchEntryOrder, StartsNothingOnceTheProgramIsEnding) {
     TApplication application;
