@@ -12,6 +12,9 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
 
 TForm1::~TForm1() {
     BeginDestroying();
+    // The buttons go with the window; readers are told before.
+    SetAccessibleElements(nullptr);
+    RunPanel->SetAccessibleElements(nullptr);
 }
 
 void TForm1::CreateDesign() {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/menuaccessibility_win.h"
 #include "menu/menuinfo.h"
 #include "shell/form_win.h"
 #include "widgets/backpanel_win.h"
@@ -42,4 +43,7 @@ private:
     // The button of entry `index`: the template for entry 0, else a clone owned by the template.
     TLMDSpeedButton* ButtonFor(int index);
     void Configure(TLMDSpeedButton& button, const TProgInfo& entry, int index);
+
+    // The entries' buttons for screen readers, asked by the window and by the panel that covers it.
+    TMenuAccessibility accessibility_;
 };

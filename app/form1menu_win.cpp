@@ -16,9 +16,15 @@ void TForm1::BuildMenu() {
         Application->Icon().LoadFromFile(MenuInfo->IconPath());
         Icon().Assign(Application->Icon());
     }
+    std::vector<TLMDSpeedButton*> buttons;
     for (int i = 0; i < MenuInfo->ProgCount(); ++i)
-        if (const TProgInfo* entry = MenuInfo->GetEntry(i))
-            Configure(*ButtonFor(i), *entry, i);
+        if (const TProgInfo* entry = MenuInfo->GetEntry(i)) {
+            buttons.push_back(ButtonFor(i));
+            Configure(*buttons.back(), *entry, i);
+        }
+    accessibility_.SetButtons(std::move(buttons));
+    SetAccessibleElements(&accessibility_);
+    RunPanel->SetAccessibleElements(&accessibility_);
 }
 
 TLMDSpeedButton* TForm1::ButtonFor(int index) {

@@ -74,6 +74,13 @@ struct Window {
     static bool Valid(HWND h) { return h != nullptr; }
     static void Close(HWND h) { DestroyWindow(h); }
 };
+// A COM interface pointer: the owner holds one reference and releases it.
+template <typename T>
+struct ComObject {
+    static T* Invalid() { return nullptr; }
+    static bool Valid(T* p) { return p != nullptr; }
+    static void Close(T* p) { p->Release(); }
+};
 }  // namespace handle_traits
 
 using UniqueFile = UniqueHandle<HANDLE, handle_traits::File>;
@@ -87,3 +94,5 @@ using UniqueRegion = UniqueHandle<HRGN, handle_traits::Gdi<HRGN>>;
 using UniqueIcon = UniqueHandle<HICON, handle_traits::Icon>;
 using UniqueMemoryDC = UniqueHandle<HDC, handle_traits::MemoryDC>;
 using UniqueWindow = UniqueHandle<HWND, handle_traits::Window>;
+template <typename T>
+using UniqueCom = UniqueHandle<T*, handle_traits::ComObject<T>>;

@@ -1,6 +1,7 @@
 #include "shell/control_win.h"
 
 #include "base/dcguards_win.h"
+#include "shell/accessibleelements_win.h"
 #include "shell/application_win.h"
 #include "shell/wincontrol_win.h"
 
@@ -115,6 +116,7 @@ void TControl::SetEnabled(bool enabled) {
         return;
     enabled_ = enabled;
     Perform(CM_ENABLEDCHANGED);
+    NotifyAccessibleStateChange(this);
 }
 
 void TControl::SetCaption(const std::string& caption) {

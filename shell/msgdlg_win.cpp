@@ -94,6 +94,10 @@ TMessageForm::TMessageForm(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, 320, 240);
 }
 
+TMessageForm::~TMessageForm() {
+    SetAccessibleElements(nullptr);
+}
+
 void TMessageForm::CreateParams(TCreateParams& params) {
     TForm::CreateParams(params);
     params.ClassStyle = CS_DBLCLKS | CS_SAVEBITS | CS_BYTEALIGNWINDOW;
@@ -148,6 +152,8 @@ TMessageForm* CreateMessageDialog(const std::string& text, TMsgDlgType type, TMs
     label->SetBounds(layout.message.left, layout.message.top, layout.message.width, layout.message.height);
     label->SetParent(form.get());
     form->Message = label;
+    form->texts_.SetLabels({label});
+    form->SetAccessibleElements(&form->texts_);
 
     const TMsgDlgBtn defaultKind = (buttons & MsgDlgButton(mbOK))    ? mbOK
                                    : (buttons & MsgDlgButton(mbYes)) ? mbYes

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "shell/form_win.h"
+#include "shell/statictextelements_win.h"
 
 class TButton;
 class TLabel;
@@ -38,6 +39,7 @@ constexpr TMsgDlgButtons MsgDlgButton(TMsgDlgBtn kind) {
 class TMessageForm : public TForm {
 public:
     explicit TMessageForm(TComponent* owner);
+    ~TMessageForm() override;
     const char* ClassName() const override { return "TMessageForm"; }
 
     TLabel* Message = nullptr;
@@ -52,6 +54,8 @@ protected:
 private:
     friend TMessageForm* CreateMessageDialog(const std::string&, TMsgDlgType, TMsgDlgButtons);
     std::array<TButton*, kMsgDlgButtonKinds> buttons_{};
+    // The message label as static text for screen readers (it has no window that they could read).
+    TStaticTextElements texts_;
 };
 
 // Builds the hidden dialog, owned by the application; the caller shows it and frees it.

@@ -4,6 +4,7 @@
 
 #include "base/dcguards_win.h"
 #include "base/handles_win.h"
+#include "shell/accessibleobject_win.h"
 #include "shell/windowproc_win.h"
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
@@ -17,6 +18,7 @@ TWinControl::~TWinControl() {
         delete child;
     }
     DestroyHandle();
+    DisconnectAccessible();
 }
 
 HWND TWinControl::Handle() {
@@ -272,7 +274,7 @@ bool TWinControl::RouteMouse(TMessage& message) {
 }
 
 void TWinControl::WndProc(TMessage& message) {
-    if (RouteMouse(message))
+    if (RouteMouse(message) || HandleAccessibleMessage(message))
         return;
     switch (message.Msg) {
         case WM_PAINT:

@@ -8,7 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "base/handles_win.h"
 #include "shell/control_win.h"
+
+class TAccessibleElements;
+class TAccessibleObject;
 
 struct TCreateParams {
     std::string Caption;
@@ -68,6 +72,12 @@ class TWinControl : public TControl {
     // Places the aligned children within the client area.
     void AlignControls();
 
+    // The elements that the window's accessible client object shows to assistive technology (see
+    // shell/accessibleelements_win.h); nullptr leaves the window to the system's standard object.
+    // An object already handed out is disconnected when the elements change or the window goes.
+    void SetAccessibleElements(TAccessibleElements* elements);
+    TAccessibleElements* AccessibleElements() const { return accessibleElements_; }
+
   protected:
     virtual void CreateParams(TCreateParams& params);
     virtual void CreateWnd();
@@ -94,11 +104,15 @@ class TWinControl : public TControl {
   private:
     friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
     bool RouteMouse(TMessage& message);
+    bool HandleAccessibleMessage(TMessage& message);
+    void DisconnectAccessible();
     void UpdateBoundsFromWindow();
 
     HWND handle_ = nullptr;
     std::vector<TControl*> controls_;
     bool settingBounds_ = false;
+    TAccessibleElements* accessibleElements_ = nullptr;
+    UniqueCom<TAccessibleObject> accessible_;  // handed out on request, while the window exists
 };
 
 // The framework's control that owns a window, or nullptr for any other window.

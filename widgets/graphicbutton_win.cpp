@@ -1,6 +1,7 @@
 #include "widgets/graphicbutton_win.h"
 
 #include "shell/accelerator.h"
+#include "shell/accessibleelements_win.h"
 #include "shell/windowproc_win.h"
 #include "widgets/lmdcontrol_win.h"
 
@@ -96,6 +97,7 @@ void TLMDBaseGraphicButton::StateChange(TLMDButtonState newState) {
         repaint = false;
     previousState_ = (newState == bsMouseOver && buttonState_ != bsOptionSet) ? bsUp : buttonState_;
     buttonState_ = newState;
+    NotifyAccessibleStateChange(this);
     if (repaint && Visible()) {
         if (transparent_ && !CheckOptimized())
             Invalidate();  // the parent repaints the background first, then the button
