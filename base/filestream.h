@@ -7,7 +7,7 @@
 #include "base/stream.h"
 
 class TFileStream : public TStream {
-  public:
+public:
     // Opens the named file for reading; failure raises EFOpenError "Cannot open file %s".
     explicit TFileStream(const std::string& file_name);
     ~TFileStream() override;
@@ -17,7 +17,7 @@ class TFileStream : public TStream {
     size_t Read(void* buffer, size_t count) override;
     int64_t Seek(int64_t offset, TSeekOrigin origin) override;
 
-  private:
+private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -7,7 +7,7 @@
 #include "base/stream.h"
 
 class TMemoryStream : public TStream {
-  public:
+public:
     TMemoryStream() = default;
     explicit TMemoryStream(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
 
@@ -23,7 +23,7 @@ class TMemoryStream : public TStream {
     const uint8_t* Memory() const { return bytes_.data(); }
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
 
-  private:
+private:
     std::vector<uint8_t> bytes_;
     uint64_t position_ = 0;
 };

@@ -8,7 +8,7 @@
 enum class TSeekOrigin : uint8_t { soBeginning, soCurrent, soEnd };
 
 class TStream {
-  public:
+public:
     virtual ~TStream() = default;
 
     // Reads up to count bytes into buffer; returns how many were read (0 at the end).

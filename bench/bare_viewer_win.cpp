@@ -37,8 +37,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::strcpy(std::strrchr(path, '\\') + 1, "menu.bmp");
-    picture = static_cast<HBITMAP>(LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    if (!picture) return 1;
+    picture =
+        static_cast<HBITMAP>(LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (!picture)
+        return 1;
     BITMAP info;
     GetObject(picture, sizeof info, &info);
 
@@ -51,9 +53,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     RECT frame{0, 0, info.bmWidth, info.bmHeight};
     AdjustWindowRect(&frame, style, FALSE);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    HWND window = CreateWindowA("BareViewer", "Viewer", style, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr, nullptr,
-                                instance, nullptr);
+    HWND window =
+        CreateWindowA("BareViewer", "Viewer", style, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                      (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr, nullptr, instance, nullptr);
     ShowWindow(window, show);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/handles_win.h"
 #include "harness.h"
 #include "shell/bitmap_win.h"
-#include "base/handles_win.h"
 
 namespace {
 

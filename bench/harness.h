@@ -13,10 +13,12 @@ inline double BestSeconds(const std::function<void()>& body, int iterations = 10
     double best = 1e300;
     for (int r = 0; r < rounds; ++r) {
         const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < iterations; ++i) body();
+        for (int i = 0; i < iterations; ++i)
+            body();
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         const double per_call = elapsed.count() / iterations;
-        if (per_call < best) best = per_call;
+        if (per_call < best)
+            best = per_call;
     }
     return best;
 }

@@ -12,14 +12,14 @@
 
 #include "harness.h"
 #include "menu/menuinfo.h"
-#include "tools/menujson.h"
 #include "settings/profile.h"
+#include "tools/menujson.h"
 
 namespace {
 
 // The model's reader with the project's own parser in place of the platform function.
 class TPortableIniFile final : public TRxIniFile {
-  public:
+public:
     using TRxIniFile::TRxIniFile;
     std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) override {
         return ReadProfileString(FileName(), section, key, fallback);

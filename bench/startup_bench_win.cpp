@@ -7,8 +7,8 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <string>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "harness.h"

@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "menu/regmacro.h"
 #include "tools/ansitext.h"
 #include "tools/jsonwriter.h"
-#include "menu/regmacro.h"
 
 namespace {
 

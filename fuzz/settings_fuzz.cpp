@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "base/exceptions.h"
 #include "settings/color.h"
 #include "settings/filenames.h"
 #include "settings/fonttext.h"
 #include "settings/inttext.h"
 #include "settings/leadbytes.h"
 #include "settings/profile.h"
-#include "base/exceptions.h"
 
 namespace {
 

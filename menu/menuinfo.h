@@ -12,7 +12,7 @@
 #include "settings/inifile.h"
 
 class TVornelInfo {
-  public:
+public:
     // The most entries a menu reads: a larger "ProgCount" is taken as this many, so that a
     // mistyped count cannot stall the start for hours or exhaust memory (each entry costs fifteen
     // reads of the file and one button). Zero and negative counts are kept as read.
@@ -41,7 +41,7 @@ class TVornelInfo {
     // The entry at the 0-based index; nullptr when the index is negative or past the last entry.
     const TProgInfo* GetEntry(int32_t index) const;
 
-  private:
+private:
     void ReadMain();
     void ReadEntries();
     void ResolveMacros(TRegistryReader& registry);

@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "menu/pathkind.h"
 #include "base/handles_win.h"
+#include "menu/pathkind.h"
 
 PathKind KindOfPath(const std::string& name) {
     if (name.empty())

@@ -10,7 +10,7 @@
 class TRxIniFile;
 
 class TProgInfo {
-  public:
+public:
     // All integers and colours 0, all texts empty, TerminateAfterStart false, a fresh default font.
     TProgInfo() = default;
     TProgInfo(const TProgInfo&) = delete;

@@ -15,7 +15,7 @@ enum class RegistryRoot : uint32_t {
 
 // An open key; closed when the object is destroyed.
 class TRegistryKey {
-  public:
+public:
     virtual ~TRegistryKey() = default;
     // The text of the named value up to its first NUL; empty when the value is absent or has no
     // data. A value of a type other than a string raises ERegistryException.
@@ -23,7 +23,7 @@ class TRegistryKey {
 };
 
 class TRegistryReader {
-  public:
+public:
     virtual ~TRegistryReader() = default;
     // Opens an existing key for reading (never creates one); nullptr when it cannot be opened.
     virtual std::unique_ptr<TRegistryKey> OpenKey(RegistryRoot root, const std::string& path) = 0;

@@ -4,7 +4,7 @@ namespace {
 
 // Other hosts have no registry: no key exists, so every macro falls back.
 class TNoRegistry final : public TRegistryReader {
-  public:
+public:
     std::unique_ptr<TRegistryKey> OpenKey(RegistryRoot, const std::string&) override { return nullptr; }
 };
 

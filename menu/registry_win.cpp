@@ -4,10 +4,10 @@
 #include <cstring>
 #include <vector>
 
-#include "menu/registry.h"
 #include "base/exceptions.h"
 #include "base/handles_win.h"
 #include "base/strings.h"
+#include "menu/registry.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ HKEY RootKey(RegistryRoot root) {
 }
 
 class TWinRegistryKey final : public TRegistryKey {
-  public:
+public:
     explicit TWinRegistryKey(UniqueKey key) : key_(std::move(key)) {}
 
     std::string ReadString(const std::string& name) override {
@@ -49,12 +49,12 @@ class TWinRegistryKey final : public TRegistryKey {
         throw ERegistryException(FmtLoadStr(StrId::SRegGetDataFailed, name.c_str()));
     }
 
-  private:
+private:
     UniqueKey key_;
 };
 
 class TWinRegistry final : public TRegistryReader {
-  public:
+public:
     std::unique_ptr<TRegistryKey> OpenKey(RegistryRoot root, const std::string& path) override {
         // Read access only: full access to a machine-wide key is refused to users without
         // administrative rights, and the menu never writes.

@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "base/strings.h"
 #include "settings/asciitext.h"
 #include "settings/inttext.h"
-#include "base/strings.h"
 
 namespace {
 

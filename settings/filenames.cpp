@@ -1,7 +1,7 @@
 #include "settings/filenames.h"
 
-#include "settings/leadbytes.h"
 #include "base/strings.h"
+#include "settings/leadbytes.h"
 
 namespace {
 

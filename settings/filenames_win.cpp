@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "settings/filenames.h"
 #include "base/handles_win.h"
+#include "settings/filenames.h"
 
 std::string ProgramFileName() {
     char buffer[261];

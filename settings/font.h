@@ -20,7 +20,7 @@ struct TFontData;  // the pooled record (see settings/fontpool.h)
 struct TFontKey;
 
 class TFont {
-  public:
+public:
     TFont();  // the default font: "MS Sans Serif", 8 points, no style, fpDefault, DEFAULT_CHARSET, clWindowText
     ~TFont();
     TFont(const TFont&) = delete;
@@ -53,7 +53,7 @@ class TFont {
 
     const TFontData& Data() const { return *data_; }
 
-  private:
+private:
     void MoveTo(const TFontKey& wanted);  // switches to the pooled record with these data; signals a new one
 
     const TFontData* data_;

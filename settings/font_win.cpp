@@ -2,10 +2,10 @@
 
 #include <cstring>
 
+#include "base/handles_win.h"
 #include "settings/asciitext.h"
 #include "settings/fontplatform.h"
 #include "settings/fontpool.h"
-#include "base/handles_win.h"
 
 struct PlatformFont {
     UniqueFont handle;

@@ -2,9 +2,9 @@
 
 #include <utility>
 
+#include "base/strings.h"
 #include "settings/asciitext.h"
 #include "settings/inttext.h"
-#include "base/strings.h"
 
 namespace {
 

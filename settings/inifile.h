@@ -11,7 +11,7 @@
 class TFont;
 
 class TCustomIniFile {
-  public:
+public:
     explicit TCustomIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
     virtual ~TCustomIniFile() = default;
     TCustomIniFile(const TCustomIniFile&) = delete;
@@ -24,18 +24,18 @@ class TCustomIniFile {
     virtual int32_t ReadInteger(const std::string& section, const std::string& key, int32_t fallback);
     virtual bool ReadBool(const std::string& section, const std::string& key, bool fallback);
 
-  private:
+private:
     std::string fileName_;
 };
 
 class TIniFile : public TCustomIniFile {
-  public:
+public:
     using TCustomIniFile::TCustomIniFile;
     std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) override;
 };
 
 class TRxIniFile : public TIniFile {
-  public:
+public:
     explicit TRxIniFile(std::string fileName) : TIniFile(std::move(fileName)) {}
 
     const std::string& GetItemName() const { return itemName_; }
@@ -46,6 +46,6 @@ class TRxIniFile : public TIniFile {
     // Applies the font text of the key to `font` in place (fields up to the first bad one); returns `font`.
     TFont& ReadFont(const std::string& section, const std::string& key, TFont& font);
 
-  private:
+private:
     std::string itemName_ = "Item";
 };

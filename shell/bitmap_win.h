@@ -8,12 +8,12 @@
 #include <memory>
 #include <string>
 
-#include "shell/bitmapimage_win.h"
 #include "base/memorystream.h"
 #include "base/stream.h"
+#include "shell/bitmapimage_win.h"
 
 class TBitmap {
-  public:
+public:
     TBitmap() = default;
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
@@ -40,7 +40,7 @@ class TBitmap {
     // The header and compressed data of a compressed file; null otherwise.
     const TMemoryStream* CompressedData() const { return image_ ? image_->compressedData.get() : nullptr; }
 
-  private:
+private:
     void Changed();
 
     std::shared_ptr<TBitmapImage> image_;

@@ -13,7 +13,7 @@ using TComponentState = uint8_t;
 enum TOperation : uint8_t { opInsert, opRemove };
 
 class TComponent {
-  public:
+public:
     explicit TComponent(TComponent* owner);
     virtual ~TComponent();
     TComponent(const TComponent&) = delete;
@@ -39,7 +39,7 @@ class TComponent {
     std::string Name;
     int32_t Tag = 0;
 
-  protected:
+protected:
     // Called when an owned component is added or removed, and for free notifications.
     virtual void Notification(TComponent* component, TOperation operation) {}
     // Marks the component as being destroyed; the most derived destructor calls it first, so that
@@ -52,7 +52,7 @@ class TComponent {
     // whole object still exists for those that call back into it.
     void SendFreeNotifications();
 
-  private:
+private:
     void Insert(TComponent* component);
     void Remove(TComponent* component);
 

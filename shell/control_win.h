@@ -36,7 +36,7 @@ using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, 
 using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift, int x, int y)>;
 
 class TControl : public TComponent {
-  public:
+public:
     explicit TControl(TComponent* owner);
     ~TControl() override;
 
@@ -50,9 +50,7 @@ class TControl : public TComponent {
     void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
     virtual void SetBounds(int left, int top, int width, int height);
     // The bounds in the parent's client coordinates; the far edges saturate instead of overflowing.
-    RECT BoundsRect() const {
-        return RECT{left_, top_, SaturatedAdd(left_, width_), SaturatedAdd(top_, height_)};
-    }
+    RECT BoundsRect() const { return RECT{left_, top_, SaturatedAdd(left_, width_), SaturatedAdd(top_, height_)}; }
     // A control with no width or no height (zero or negative) shows nothing and takes no mouse input.
     bool BoundsEmpty() const { return width_ <= 0 || height_ <= 0; }
     virtual RECT ClientRect() const { return RECT{0, 0, width_, height_}; }
@@ -108,7 +106,7 @@ class TControl : public TComponent {
     TMouseEvent OnMouseUp;
     TMouseMoveEvent OnMouseMove;
 
-  protected:
+protected:
     virtual void Click();
     virtual void DblClick();
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
@@ -141,7 +139,7 @@ class TControl : public TComponent {
 
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 
-  private:
+private:
     friend class TWinControl;
     void HandleMouse(TMessage& message);
     // Hands a mouse message routed by the parent window to the control, with the position in the
@@ -155,7 +153,7 @@ class TControl : public TComponent {
     bool enabled_ = true;
     bool parentFont_ = true;
     bool clicked_ = false;
-    bool fontFromParent_ = false;  // set while a parent's font is being copied in
+    bool fontFromParent_ = false;         // set while a parent's font is being copied in
     const POINT* routedPoint_ = nullptr;  // the exact position of the mouse message being handled
     std::string caption_;
     TColor color_ = clWindow;

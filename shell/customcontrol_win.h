@@ -9,32 +9,32 @@
 #include "shell/wincontrol_win.h"
 
 class TCustomControl : public TWinControl {
-  public:
+public:
     explicit TCustomControl(TComponent* owner);
     ~TCustomControl() override;
     TControlCanvas& Canvas() { return canvas_; }
     const char* ClassName() const override { return "TCustomControl"; }
 
-  protected:
+protected:
     virtual void Paint() {}
     void PaintWindow(HDC dc) override;
 
-  private:
+private:
     TControlCanvas canvas_;
 };
 
 class TGraphicControl : public TControl {
-  public:
+public:
     explicit TGraphicControl(TComponent* owner);
     ~TGraphicControl() override;
     TControlCanvas& Canvas() { return canvas_; }
 
     void WndProc(TMessage& message) override;
 
-  protected:
+protected:
     virtual void Paint() {}
     void BoundsChanged() override;
 
-  private:
+private:
     TControlCanvas canvas_;
 };

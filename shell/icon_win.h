@@ -13,7 +13,7 @@
 #include "base/stream.h"
 
 class TIcon {
-  public:
+public:
     TIcon() = default;
     TIcon(const TIcon&) = delete;
     TIcon& operator=(const TIcon&) = delete;
@@ -42,7 +42,7 @@ class TIcon {
     int RequestedWidth() const { return requestedWidth_; }
     int RequestedHeight() const { return requestedHeight_; }
 
-  private:
+private:
     struct Image {
         std::shared_ptr<TMemoryStream> data;  // the icon file as loaded; null for wrapped handles
         UniqueIcon owned;                     // the handle when this image must destroy it

@@ -12,7 +12,7 @@
 using TTimerHandle = uint16_t;
 
 class TTimerPool {
-  public:
+public:
     // A pool handing out at most `capacity` handles (1 to 65535).
     explicit TTimerPool(TTimerHandle capacity = 0xFFFF) : capacity_(capacity) {}
     ~TTimerPool();
@@ -28,7 +28,7 @@ class TTimerPool {
 
     size_t Count() const { return handlers_.size(); }
 
-  private:
+private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
     HWND Window();
     void Fire(TTimerHandle handle);

@@ -27,7 +27,7 @@ struct TCreateParams {
 };
 
 class TWinControl : public TControl {
-  public:
+public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
 
@@ -78,7 +78,7 @@ class TWinControl : public TControl {
     void SetAccessibleElements(TAccessibleElements* elements);
     TAccessibleElements* AccessibleElements() const { return accessibleElements_; }
 
-  protected:
+protected:
     virtual void CreateParams(TCreateParams& params);
     virtual void CreateWnd();
     void DestroyHandle();
@@ -101,7 +101,7 @@ class TWinControl : public TControl {
     virtual void WMSize(TMessage& message);
     virtual void WMMove(TMessage& message);
 
-  private:
+private:
     friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
     bool RouteMouse(TMessage& message);
     bool HandleAccessibleMessage(TMessage& message);

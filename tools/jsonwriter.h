@@ -11,7 +11,7 @@
 std::string JsonQuoted(std::string_view utf8);
 
 class TJsonWriter {
-  public:
+public:
     // `key` names the member inside an object and is ignored inside an array or at the top.
     void BeginObject(std::string_view key = {});
     void EndObject();
@@ -24,7 +24,7 @@ class TJsonWriter {
     // The document written so far, ending in a line break once the outermost value is closed.
     const std::string& Text() const { return text_; }
 
-  private:
+private:
     struct Level {
         bool isObject;
         bool empty;

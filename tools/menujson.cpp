@@ -1,9 +1,9 @@
 #include "tools/menujson.h"
 
-#include "tools/ansitext.h"
-#include "tools/jsonwriter.h"
 #include "settings/color.h"
 #include "settings/fonttext.h"
+#include "tools/ansitext.h"
+#include "tools/jsonwriter.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "widgets/container.h"
 
 #include <algorithm>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "base/exceptions.h"

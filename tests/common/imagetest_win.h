@@ -30,7 +30,7 @@ inline std::vector<uint8_t> ReadBytes(const std::string& path) {
 
 // A file in the temporary folder holding the given bytes, deleted with this object.
 class TempFile {
-  public:
+public:
     explicit TempFile(const std::vector<uint8_t>& bytes, const char* suffix = ".bmp") {
         char folder[MAX_PATH];
         GetTempPathA(MAX_PATH, folder);
@@ -45,7 +45,7 @@ class TempFile {
     TempFile& operator=(const TempFile&) = delete;
     const std::string& path() const { return path_; }
 
-  private:
+private:
     std::string path_;
 };
 

@@ -11,8 +11,8 @@
 
 namespace {
 
-using testbmp::Build;
 using testbmp::BmpFields;
+using testbmp::Build;
 
 TBitmapLayout Read(const std::vector<uint8_t>& file) {
     TMemoryStream stream(file);

@@ -10,12 +10,12 @@ namespace {
 std::vector<std::string> destroyed;
 
 class Named : public TComponent {
-  public:
+public:
     Named(TComponent* owner, std::string name) : TComponent(owner) { Name = std::move(name); }
     ~Named() override { destroyed.push_back(Name); }
     std::vector<std::pair<std::string, TOperation>> notes;
 
-  protected:
+protected:
     void Notification(TComponent* component, TOperation operation) override {
         notes.emplace_back(component->Name, operation);
     }

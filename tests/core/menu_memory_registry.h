@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "menu/registry.h"
 #include "base/exceptions.h"
 #include "base/strings.h"
+#include "menu/registry.h"
 
 class TMemoryRegistry final : public TRegistryReader {
-  public:
+public:
     struct Value {
         std::string text;
         bool isString = true;
@@ -38,9 +38,9 @@ class TMemoryRegistry final : public TRegistryReader {
 
     std::vector<std::pair<RegistryRoot, std::string>> opened;
 
-  private:
+private:
     class Key final : public TRegistryKey {
-      public:
+    public:
         explicit Key(const Values& values) : values_(values) {}
         std::string ReadString(const std::string& name) override {
             const auto found = values_.find(name);
@@ -51,7 +51,7 @@ class TMemoryRegistry final : public TRegistryReader {
             return found->second.text;
         }
 
-      private:
+    private:
         const Values& values_;
     };
 

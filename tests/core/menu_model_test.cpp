@@ -10,7 +10,7 @@
 namespace {
 
 class MenuModel : public testing::Test {
-  protected:
+protected:
     // Writes menu.ini with the given text and reads the model from it.
     std::unique_ptr<TVornelInfo> Load(const std::string& ini) {
         return std::make_unique<TVornelInfo>(files_.Write("menu.ini", ini), registry_);

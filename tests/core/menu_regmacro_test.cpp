@@ -76,7 +76,7 @@ TEST(RegistryMacroRoot, OnlyHklmSelectsTheMachine) {
 }
 
 class RegistryMacroResolution : public testing::Test {
-  protected:
+protected:
     RegistryMacroResolution() {
         app_ = files_.MakeFolder("App");
         files_.Write("App/app.exe", "MZ");
@@ -172,7 +172,7 @@ TEST_F(RegistryMacroResolution, RelativeCandidateIsLookedUpInTheCurrentFolder) {
 
 TEST(RegistryMacroFailures, AnyRegistryErrorLeavesTheFallback) {
     class TFailingRegistry final : public TRegistryReader {
-      public:
+    public:
         std::unique_ptr<TRegistryKey> OpenKey(RegistryRoot, const std::string&) override {
             throw std::runtime_error("registry unavailable");
         }

@@ -8,7 +8,7 @@
 #include <string>
 
 class TTestFolder {
-  public:
+public:
     TTestFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "menu-test-XXXXXX").string();
         path_ = mkdtemp(pattern.data()) ? pattern : std::string();
@@ -36,13 +36,13 @@ class TTestFolder {
         return path_ + "/" + name;
     }
 
-  private:
+private:
     std::string path_;
 };
 
 // Runs the rest of the scope in `folder` as the current folder.
 class TCurrentFolder {
-  public:
+public:
     explicit TCurrentFolder(const std::string& folder) : previous_(std::filesystem::current_path()) {
         std::filesystem::current_path(folder);
     }
@@ -53,6 +53,6 @@ class TCurrentFolder {
     TCurrentFolder(const TCurrentFolder&) = delete;
     TCurrentFolder& operator=(const TCurrentFolder&) = delete;
 
-  private:
+private:
     std::filesystem::path previous_;
 };

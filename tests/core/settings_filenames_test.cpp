@@ -23,7 +23,7 @@ const std::string kSo = "\x83\x5c";
 
 // Reads names as a Shift-JIS system would for the length of one test.
 class ShiftJisNames {
-  public:
+public:
     ShiftJisNames() { SetLeadBytes(ShiftJisLeadBytes()); }
     ~ShiftJisNames() { SetLeadBytes(LeadByteTable{}); }
 };
@@ -112,7 +112,7 @@ TEST(ProgramFileName, IsThisTestProgram) {
 
 // A scratch folder for the file-system routines, removed at the end of the test.
 class FileSystemTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() / ("settings_files_" + std::to_string(getpid()));
         fs::create_directories(dir_);

@@ -22,7 +22,7 @@ using Values = std::map<std::string, std::string>;
 
 // A reader over a fixed set of values, to check what the base class derives from ReadString.
 class MapIniFile : public TCustomIniFile {
-  public:
+public:
     explicit MapIniFile(Values values) : TCustomIniFile("map"), values_(std::move(values)) {}
     std::string ReadString(const std::string&, const std::string& key, const std::string& fallback) override {
         ++reads;
@@ -31,13 +31,13 @@ class MapIniFile : public TCustomIniFile {
     }
     int reads = 0;
 
-  private:
+private:
     Values values_;
 };
 
 // A temporary INI file with the given bytes, removed at the end of the test.
 class TempIni {
-  public:
+public:
     explicit TempIni(const std::string& bytes) {
         path_ =
             (std::filesystem::temp_directory_path() / ("settings_ini_" + std::to_string(++counter_) + ".ini")).string();
@@ -46,7 +46,7 @@ class TempIni {
     ~TempIni() { std::remove(path_.c_str()); }
     const std::string& path() const { return path_; }
 
-  private:
+private:
     static inline int counter_ = 0;
     std::string path_;
 };

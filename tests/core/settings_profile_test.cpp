@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(LineAndNameRules,
 
 // Reads texts as a Shift-JIS system does for the length of one test.
 class ShiftJisProfile : public testing::Test {
-  protected:
+protected:
     ShiftJisProfile() { SetLeadBytes(ShiftJisLeadBytes()); }
     ~ShiftJisProfile() override { SetLeadBytes(LeadByteTable{}); }
 };

@@ -11,13 +11,15 @@ DiscFolder::DiscFolder() {
     static std::atomic<int> counter{0};
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
-    path_ = std::string(temp) + "menu-disc-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(counter++) + "\\";
-    if (!CreateDirectoryA(path_.c_str(), nullptr)) throw std::runtime_error("cannot create " + path_);
+    path_ = std::string(temp) + "menu-disc-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++) +
+            "\\";
+    if (!CreateDirectoryA(path_.c_str(), nullptr))
+        throw std::runtime_error("cannot create " + path_);
 }
 
 DiscFolder::DiscFolder(std::string existingFolder) : path_(std::move(existingFolder)), ownsFolder_(false) {
-    if (path_.empty() || path_.back() != '\\') path_ += '\\';
+    if (path_.empty() || path_.back() != '\\')
+        path_ += '\\';
 }
 
 DiscFolder::~DiscFolder() {
@@ -32,9 +34,10 @@ DiscFolder::~DiscFolder() {
 }
 
 void DiscFolder::Write(const std::string& name, const Bytes& bytes) const {
-    UniqueFile file(CreateFileA(PathOf(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw std::runtime_error("cannot write " + name);
+    UniqueFile file(
+        CreateFileA(PathOf(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        throw std::runtime_error("cannot write " + name);
     DWORD written = 0;
     if (!bytes.empty() && !WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
         throw std::runtime_error("cannot write " + name);

@@ -27,7 +27,8 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId) search->found->push_back(Describe(window));
+    if (owner == search->processId)
+        search->found->push_back(Describe(window));
     return TRUE;
 }
 
@@ -52,7 +53,8 @@ WindowInfo Describe(HWND window) {
 
 MenuProcess::MenuProcess(const std::string& exe, const std::string& folder, const std::string& commandLine) {
     std::string line = "\"" + exe + "\"";
-    if (!commandLine.empty()) line += " " + commandLine;
+    if (!commandLine.empty())
+        line += " " + commandLine;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
@@ -81,8 +83,10 @@ HWND MenuProcess::WaitForWindow(const std::string& className, DWORD timeoutMs) c
     const DWORD start = GetTickCount();
     do {
         for (const WindowInfo& w : Windows())
-            if (w.visible && w.className == className) return w.handle;
-        if (WaitForSingleObject(info_.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
+            if (w.visible && w.className == className)
+                return w.handle;
+        if (WaitForSingleObject(info_.hProcess, 50) == WAIT_OBJECT_0)
+            return nullptr;
     } while (GetTickCount() - start < timeoutMs);
     return nullptr;
 }
@@ -91,14 +95,17 @@ HWND MenuProcess::WaitForMenuWindow(DWORD timeoutMs) const {
     const DWORD start = GetTickCount();
     do {
         for (const WindowInfo& w : Windows())
-            if (IsMenuWindow(w)) return w.handle;
-        if (WaitForSingleObject(info_.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
+            if (IsMenuWindow(w))
+                return w.handle;
+        if (WaitForSingleObject(info_.hProcess, 50) == WAIT_OBJECT_0)
+            return nullptr;
     } while (GetTickCount() - start < timeoutMs);
     return nullptr;
 }
 
 DWORD MenuProcess::WaitForExit(DWORD timeoutMs) const {
-    if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(info_.hProcess, &code);
     return code;
@@ -111,7 +118,8 @@ BOOL CALLBACK FindBoxText(HWND child, LPARAM param) {
     // The box's message is the static control with text; its icon is a static control without.
     if (ClassOf(child) == "Static") {
         const std::string t = TextOf(child);
-        if (!t.empty() && text->empty()) *text = t;
+        if (!t.empty() && text->empty())
+            *text = t;
     }
     return TRUE;
 }
@@ -147,7 +155,8 @@ ScreenShot::ScreenShot(RECT screenRect) : rect_(screenRect) {
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     UniqueBitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits) throw std::runtime_error("cannot capture the screen");
+    if (!bitmap || !bits)
+        throw std::runtime_error("cannot capture the screen");
     {
         ScopedSelect select(memory.get(), bitmap.get());
         BitBlt(memory.get(), 0, 0, width, height, screen.get(), rect_.left, rect_.top, SRCCOPY);
@@ -155,7 +164,8 @@ ScreenShot::ScreenShot(RECT screenRect) : rect_(screenRect) {
     }
     const auto* pixels = static_cast<const uint32_t*>(bits);
     pixels_.assign(pixels, pixels + static_cast<size_t>(width) * static_cast<size_t>(height));
-    for (COLORREF& p : pixels_) p &= 0xFFFFFF;  // the DIB holds 0x00RRGGBB already
+    for (COLORREF& p : pixels_)
+        p &= 0xFFFFFF;  // the DIB holds 0x00RRGGBB already
 }
 
 COLORREF ScreenShot::At(int x, int y) const {
@@ -165,10 +175,12 @@ COLORREF ScreenShot::At(int x, int y) const {
 
 int ScreenShot::Count(RECT rect, COLORREF colour) const {
     RECT area;
-    if (!IntersectRect(&area, &rect, &rect_)) return 0;
+    if (!IntersectRect(&area, &rect, &rect_))
+        return 0;
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) count += At(x, y) == colour;
+        for (int x = area.left; x < area.right; ++x)
+            count += At(x, y) == colour;
     return count;
 }
 

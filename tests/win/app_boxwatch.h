@@ -19,7 +19,7 @@ struct SeenBox {
 };
 
 class BoxWatcher {
-  public:
+public:
     explicit BoxWatcher(HWND watched = nullptr) : watched_(watched), thread_([this] { Watch(); }) {}
     ~BoxWatcher() {
         stop_ = true;
@@ -30,7 +30,7 @@ class BoxWatcher {
         return boxes_;
     }
 
-  private:
+private:
     struct Search {
         DWORD process;
         HWND found;

@@ -119,7 +119,7 @@ TEST(CreateForm, MakesTheFirstFormTheMainFormWithItsWindow) {
 }
 
 class FailingForm : public TForm {
-  public:
+public:
     explicit FailingForm(TComponent* owner) : TForm(owner) {
         HandleNeeded();
         throw EFOpenError("Cannot open file x");

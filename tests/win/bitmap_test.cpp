@@ -3,19 +3,19 @@
 #include <string>
 #include <vector>
 
-#include "shell/bitmap_win.h"
 #include "base/bytes.h"
 #include "base/exceptions.h"
 #include "base/filestream.h"
 #include "base/handles_win.h"
+#include "shell/bitmap_win.h"
 #include "tests/common/bmpbuilder.h"
 #include "tests/common/imagetest_win.h"
 
 namespace {
 
 using imagetest::TempFile;
-using testbmp::Build;
 using testbmp::BmpFields;
+using testbmp::Build;
 
 // Counts change notifications.
 struct ChangeCounter {

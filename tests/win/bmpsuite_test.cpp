@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/bitmap_win.h"
 #include "base/exceptions.h"
 #include "base/syserror_win.h"
+#include "shell/bitmap_win.h"
 #include "tests/common/imagetest_win.h"
 
 namespace {

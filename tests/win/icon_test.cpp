@@ -6,8 +6,8 @@
 #include "base/bytes.h"
 #include "base/exceptions.h"
 #include "base/handles_win.h"
-#include "shell/icon_win.h"
 #include "base/memorystream.h"
+#include "shell/icon_win.h"
 #include "tests/common/icobuilder.h"
 #include "tests/common/imagetest_win.h"
 

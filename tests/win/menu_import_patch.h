@@ -7,7 +7,7 @@
 #include <cstring>
 
 class TImportPatch {
-  public:
+public:
     TImportPatch(const char* function, void* replacement) {
         auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
         const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
@@ -43,7 +43,7 @@ class TImportPatch {
     bool Installed() const { return slot_ != nullptr; }
     void* Original() const { return original_; }
 
-  private:
+private:
     void* Swap(void* value) {
         DWORD protection = 0;
         VirtualProtect(slot_, sizeof(void*), PAGE_READWRITE, &protection);

@@ -30,7 +30,7 @@ LONG WINAPI OpenAsLimitedUser(HKEY root, LPCSTR path, DWORD options, REGSAM acce
 }
 
 class RegistryAccess : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         if (!machine_.Created())
             GTEST_SKIP() << "no write access to HKEY_LOCAL_MACHINE here";

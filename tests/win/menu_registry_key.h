@@ -25,7 +25,7 @@ inline void DeleteRegistryTree(HKEY parent, const std::string& name) {
 }
 
 class TTestRegistryKey {
-  public:
+public:
     explicit TTestRegistryKey(HKEY root) : root_(root) {
         static int serial = 0;
         path_ = "Software\\MenuTests\\Run" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
@@ -55,7 +55,7 @@ class TTestRegistryKey {
         return SetBytes(name, type, text.c_str(), static_cast<DWORD>(text.size() + 1));
     }
 
-  private:
+private:
     HKEY root_;
     std::string path_;
     UniqueKey key_;

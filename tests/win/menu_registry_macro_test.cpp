@@ -11,7 +11,7 @@
 namespace {
 
 class RegistryMacroOnWindows : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(key_.Created());
         app_ = files_.MakeFolder("App");

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "base/exceptions.h"
 #include "menu/registry.h"
 #include "menu_registry_key.h"
-#include "base/exceptions.h"
 
 namespace {
 
 class RegistryReader : public testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(key_.Created()); }
 
     std::unique_ptr<TRegistryKey> Open() { return registry_->OpenKey(RegistryRoot::CurrentUser, key_.Path()); }

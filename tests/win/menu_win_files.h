@@ -8,7 +8,7 @@
 #include <string>
 
 class TWinTestFolder {
-  public:
+public:
     TWinTestFolder() {
         char temp[MAX_PATH + 1] = {};
         GetTempPathA(sizeof temp, temp);
@@ -54,13 +54,13 @@ class TWinTestFolder {
         return full;
     }
 
-  private:
+private:
     std::string path_;
 };
 
 // Runs the rest of the scope in `folder` as the current folder.
 class TWinCurrentFolder {
-  public:
+public:
     explicit TWinCurrentFolder(const std::string& folder) {
         GetCurrentDirectoryA(sizeof previous_, previous_);
         SetCurrentDirectoryA(folder.c_str());
@@ -69,6 +69,6 @@ class TWinCurrentFolder {
     TWinCurrentFolder(const TWinCurrentFolder&) = delete;
     TWinCurrentFolder& operator=(const TWinCurrentFolder&) = delete;
 
-  private:
+private:
     char previous_[MAX_PATH + 1] = {};
 };

@@ -15,7 +15,7 @@ namespace {
 
 // A scratch folder under the temporary folder, removed with its files at the end of the test.
 class Scratch : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);

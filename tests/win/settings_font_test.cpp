@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
+#include "base/handles_win.h"
 #include "settings/color.h"
 #include "settings/fontplatform.h"
-#include "base/handles_win.h"
 
 namespace {
 

@@ -17,7 +17,7 @@ const std::string kIniData = std::string(MENU_TEST_DATA) + "\\ini\\";
 
 // A temporary INI file with the given bytes, deleted at the end of the test.
 class TempIni {
-  public:
+public:
     explicit TempIni(const std::string& bytes) {
         char folder[MAX_PATH], name[MAX_PATH];
         GetTempPathA(sizeof folder, folder);
@@ -31,7 +31,7 @@ class TempIni {
     ~TempIni() { DeleteFileA(path_.c_str()); }
     const std::string& path() const { return path_; }
 
-  private:
+private:
     std::string path_;
 };
 

@@ -55,8 +55,8 @@ TEST(BitmapList, OnlyAddListsAnItemAndCallsTheLinksInOrderAlsoDuringAnUpdate) {
     EXPECT_TRUE(list.IsValidItem(0, 0));
     // An empty item is listed and announced (links, then the event: no update is open), but not valid.
     list.Add();
-    EXPECT_EQ(calls, (std::vector<std::string>{"second", "first", "second", "first", "event", "second", "first",
-                                               "event"}));
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{"second", "first", "second", "first", "event", "second", "first", "event"}));
     EXPECT_FALSE(list.IsValidItem(1, 0));
     EXPECT_EQ(list.Palette(5), nullptr);
 }

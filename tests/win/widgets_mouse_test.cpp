@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "shell/application_win.h"
+#include "shell/form_win.h"
 #include "tests/win/app_boxwatch.h"
 #include "tests/win/widgets_probe.h"
-#include "shell/form_win.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ LPARAM At(int x, int y) {
 }
 
 class MouseRouting : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         form.SetClientWidth(300);
         form.SetClientHeight(200);
@@ -127,7 +127,7 @@ TEST_F(MouseRouting, AnEAbortInAClickShowsNothing) {
 }
 
 class MouseIdle : public MouseRouting {
-  protected:
+protected:
     void SetUp() override {
         MouseRouting::SetUp();
         form.SetBounds(0, 0, form.Width(), form.Height());

@@ -1,18 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "shell/application_win.h"
 #include "base/handles_win.h"
+#include "shell/application_win.h"
+#include "shell/form_win.h"
 #include "tests/win/widgets_probe.h"
 #include "tests/win/widgets_snapshot.h"
-#include "shell/form_win.h"
 
 namespace {
 
 class RedForm : public TForm {
-  public:
+public:
     using TForm::TForm;
 
-  protected:
+protected:
     void Paint() override {
         Canvas().Brush().SetColor(clRed);
         Canvas().FillRect(ClientRect());

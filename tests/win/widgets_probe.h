@@ -7,7 +7,7 @@
 #include "shell/customcontrol_win.h"
 
 class ProbeControl : public TGraphicControl {
-  public:
+public:
     ProbeControl(TWinControl* parent, RECT bounds, COLORREF paint = RGB(0, 0, 255)) : TGraphicControl(parent) {
         SetParent(parent);
         SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
@@ -24,7 +24,7 @@ class ProbeControl : public TGraphicControl {
         TGraphicControl::WndProc(message);
     }
 
-  protected:
+protected:
     void Paint() override {
         ++paints;
         Canvas().Brush().SetColor(static_cast<TColor>(colour));

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "shell/application_win.h"
-#include "tests/win/app_boxwatch.h"
 #include "shell/timers_win.h"
+#include "tests/win/app_boxwatch.h"
 
 namespace {
 
