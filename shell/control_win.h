@@ -79,6 +79,10 @@ public:
     void SetParentFont(bool value);
 
     TControlStyle ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
+    // An opaque control covers its whole rectangle, so nothing under it is erased or repainted first.
+    void SetOpaque(bool opaque) {
+        ControlStyle = opaque ? (ControlStyle | csOpaque) : (ControlStyle & static_cast<TControlStyle>(~csOpaque));
+    }
 
     // Marks the control's area for repainting (through the parent's window for a windowless control).
     virtual void Invalidate();

@@ -28,10 +28,7 @@ void TLMDBaseGraphicButton::SetTransparent(bool value) {
     if (transparent_ == value)
         return;
     transparent_ = value;
-    if (value)
-        ControlStyle &= static_cast<TControlStyle>(~csOpaque);
-    else
-        ControlStyle |= csOpaque;
+    SetOpaque(!value);
     Invalidate();
 }
 

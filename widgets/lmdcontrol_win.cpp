@@ -56,10 +56,7 @@ void TLMDCustomControl::SetTransparent(bool value) {
     if (transparent_ == value)
         return;
     transparent_ = value;
-    if (value)
-        ControlStyle &= static_cast<TControlStyle>(~csOpaque);
-    else
-        ControlStyle |= csOpaque;
+    SetOpaque(!value);
     RecreateWnd();
 }
 
