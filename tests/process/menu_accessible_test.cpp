@@ -8,6 +8,7 @@
 #include <string>
 
 #include "shell/accessibleobject_win.h"
+#include "tests/common/msaa_win.h"
 #include "tests/process/accessible_reader_win.h"
 #include "tests/process/disc_folder_win.h"
 #include "tests/process/menu_process_win.h"
@@ -53,6 +54,7 @@ struct RunningMenu {
 };
 
 TEST(MenuAccessibility, ButtonsArePushButtonsWithTheirCaptionsShortcutsStatesAndPlaces) {
+    SKIP_WITHOUT_ACCESSIBLE_OBJECTS();
     ComScope com;
     RunningMenu run(kThreeEntries);
     ASSERT_NE(run.window, nullptr);
@@ -103,6 +105,7 @@ TEST(MenuAccessibility, ButtonsArePushButtonsWithTheirCaptionsShortcutsStatesAnd
 }
 
 TEST(MenuAccessibility, HitTestingFindsTheTopmostButtonFromTheWindowOrThePoint) {
+    SKIP_WITHOUT_ACCESSIBLE_OBJECTS();
     ComScope com;
     RunningMenu run(kThreeEntries);
     ASSERT_NE(run.window, nullptr);
@@ -131,6 +134,7 @@ TEST(MenuAccessibility, HitTestingFindsTheTopmostButtonFromTheWindowOrThePoint) 
 // Pressing through the default action: the call returns while the entry's message is up; the message
 // reads as static text; its OK button continues the launch; the menu stays open for the next one.
 TEST(MenuAccessibility, PressLaunchesTheEntryAfterItsMessageWithoutBlockingTheReader) {
+    SKIP_WITHOUT_ACCESSIBLE_OBJECTS();
     ComScope com;
     DiscFolder disc;
     disc.CopyProgram();

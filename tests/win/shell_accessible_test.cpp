@@ -12,6 +12,7 @@
 #include "shell/button_win.h"
 #include "shell/form_win.h"
 #include "shell/msgdlg_win.h"
+#include "tests/common/msaa_win.h"
 #include "tests/win/widgets_probe.h"
 
 namespace {
@@ -49,6 +50,7 @@ class AccessibleWindow : public testing::Test {
 protected:
     void SetUp() override {
         CoInitialize(nullptr);
+        SKIP_WITHOUT_ACCESSIBLE_OBJECTS();
         form.SetBounds(100, 100, 400, 300);
         form.SetClientWidth(300);
         form.SetClientHeight(200);
@@ -245,6 +247,7 @@ TEST(AccessibleControlElement, ShowsCaptionPlaceAndStatesOfAWindowlessControl) {
 namespace {
 
 TEST(MessageDialogAccessibility, TextIsStaticTextThenTheButtonsAndTheObjectGoesWithTheDialog) {
+    SKIP_WITHOUT_ACCESSIBLE_OBJECTS();
     CoInitialize(nullptr);
     {
         TApplication application;
