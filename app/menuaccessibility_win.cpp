@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/captionshown.h"
+#include "settings/captionshown.h"
 #include "widgets/speedbutton_win.h"
 
 TAccessibleElement TMenuAccessibility::AccessibleElement(int index) {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "settings/accelerator.h"
 #include "settings/profile.h"
 #include "tools/closestname.h"
 #include "tools/lintentries.h"
@@ -56,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const TProfileLine* key : section.keys) {
             Check(key->number > previous && key->number <= lastLine && !key->header);
             previous = key->number;
-            AcceleratorOf(key->value.value_or(""));
+            AcceleratorKey(key->value.value_or(""));
         }
     }
 

@@ -1,8 +1,8 @@
 // The window side of accessibility: a window with accessible elements answers the system's request
 // for its client object, does the default actions that the object posts, and cuts the object off when
 // the window goes.
+#include "settings/captionshown.h"
 #include "shell/accessibleobject_win.h"
-#include "shell/captionshown.h"
 #include "shell/wincontrol_win.h"
 
 void TWinControl::SetAccessibleElements(TAccessibleElements* elements) {

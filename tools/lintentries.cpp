@@ -6,7 +6,7 @@
 #include "base/strings.h"
 #include "menu/pathkind.h"
 #include "menu/regmacro.h"
-#include "settings/asciitext.h"
+#include "settings/accelerator.h"
 #include "settings/filenames.h"
 #include "settings/fonttext.h"
 
@@ -98,17 +98,6 @@ void LintCaption(const Button& button, const TMenuLines& lines, TLintReport& rep
 
 }  // namespace
 
-char AcceleratorOf(const std::string& caption) {
-    for (size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
-            continue;
-        if (caption[i + 1] != '&')
-            return AsciiUpper(caption[i + 1]);
-        ++i;  // "&&" shows one ampersand
-    }
-    return 0;
-}
-
 void LintEntries(const TVornelInfo& menu,
                  TRxIniFile& ini,
                  const TMenuLines& lines,
@@ -138,9 +127,10 @@ void LintEntries(const TVornelInfo& menu,
                 break;  // one is enough to show the button's place is wrong
             }
         }
-        const char key = AcceleratorOf(entry.ButtonText);
+        // The key the menu's buttons answer to, judged as the button judges it.
+        const char key = AcceleratorKey(entry.ButtonText);
         for (size_t k = 0; k < i && key; ++k) {
-            if (AcceleratorOf(buttons[k].entry->ButtonText) == key) {
+            if (AcceleratorKey(buttons[k].entry->ButtonText) == key) {
                 report.Warn(lines.LineOf(button.section, "ButtonText"),
                             FormatText("the accelerator key %c of [%s] is also the one of [%s] (line %zu): the key "
                                        "starts only one of them",

@@ -17,7 +17,3 @@ void LintEntries(const TVornelInfo& menu,
                  const TMenuLines& lines,
                  const std::optional<TTextExtent>& background,
                  TLintReport& report);
-
-// The accelerator character of a caption (the character after the first "&" that is not doubled),
-// upper-cased; 0 when there is none.
-char AcceleratorOf(const std::string& caption);

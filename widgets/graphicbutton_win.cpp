@@ -1,6 +1,6 @@
 #include "widgets/graphicbutton_win.h"
 
-#include "shell/accelerator.h"
+#include "settings/accelerator.h"
 #include "shell/accessibleelements_win.h"
 #include "shell/windowproc_win.h"
 #include "widgets/lmdcontrol_win.h"

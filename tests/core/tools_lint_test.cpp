@@ -1,4 +1,4 @@
-// The linter's small pieces: name suggestions, accelerator keys and the report's form.
+// The linter's small pieces: name suggestions and the report's form.
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "tools/closestname.h"
-#include "tools/lintentries.h"
 #include "tools/lintreport.h"
 
 namespace {
@@ -35,16 +34,6 @@ INSTANTIATE_TEST_SUITE_P(Slips,
                                          Suggestion{"Settings", ""},
                                          Suggestion{"", ""},
                                          Suggestion{"Z", "X"}));
-
-TEST(AcceleratorOf, IsTheCharacterAfterTheFirstSingleAmpersand) {
-    EXPECT_EQ(AcceleratorOf("&Install"), 'I');
-    EXPECT_EQ(AcceleratorOf("Read &me"), 'M');
-    EXPECT_EQ(AcceleratorOf("Tom && Jerry"), 0);
-    EXPECT_EQ(AcceleratorOf("A && &b"), 'B');
-    EXPECT_EQ(AcceleratorOf("&&&x"), 'X');
-    EXPECT_EQ(AcceleratorOf("trailing&"), 0);
-    EXPECT_EQ(AcceleratorOf(""), 0);
-}
 
 TEST(LintText, OrdersByLineAndEndsWithTheSummary) {
     TLintReport report;

@@ -1,4 +1,4 @@
-#include "shell/accelerator.h"
+#include "settings/accelerator.h"
 
 #include "settings/asciitext.h"
 #include "settings/leadbytes.h"
@@ -19,9 +19,14 @@ std::string_view AcceleratorOf(std::string_view caption) {
     return {};
 }
 
-bool IsAccel(unsigned key, std::string_view caption) {
+char AcceleratorKey(std::string_view caption) {
     const std::string_view accelerator = AcceleratorOf(caption);
-    if (accelerator.size() != 1 || key == 0 || key > 0xFF)
+    return accelerator.size() == 1 ? AsciiUpper(accelerator[0]) : '\0';
+}
+
+bool IsAccel(unsigned key, std::string_view caption) {
+    if (key == 0 || key > 0xFF)
         return false;
-    return AsciiUpper(static_cast<char>(key)) == AsciiUpper(accelerator[0]);
+    const char accelerator = AcceleratorKey(caption);
+    return accelerator != '\0' && AsciiUpper(static_cast<char>(key)) == accelerator;
 }

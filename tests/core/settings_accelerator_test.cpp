@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "settings/accelerator.h"
 #include "settings/leadbytes.h"
-#include "shell/accelerator.h"
 
 namespace {
 
@@ -15,6 +15,19 @@ TEST(Accelerator, IsTheCharacterAfterTheFirstSingleAmpersand) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(AcceleratorOf(c.caption), c.accelerator) << c.caption;
+}
+
+// The key the lint compares between buttons: what a typed character must match.
+TEST(AcceleratorKey, IsTheSingleByteAcceleratorUpperCased) {
+    const struct {
+        const char* caption;
+        char key;
+    } cases[] = {
+        {"&Install", 'I'}, {"Read &me", 'M'}, {"Tom && Jerry", 0},  {"A && &b", 'B'}, {"&&&x", 'X'},
+        {"trailing&", 0},  {"", 0},           {"Caf&\xE9", '\xE9'},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AcceleratorKey(c.caption), c.key) << c.caption;
 }
 
 TEST(Accelerator, MatchesTheTypedCharacterIgnoringAsciiCase) {
@@ -33,6 +46,8 @@ TEST(Accelerator, TakesADoubleByteCharacterWhole) {
     EXPECT_EQ(AcceleratorOf("\x82\x26x &y"), "y");
     EXPECT_EQ(AcceleratorOf("&\x82\xA0"), "\x82\xA0");
     EXPECT_FALSE(IsAccel(0x82, "&\x82\xA0"));
+    EXPECT_EQ(AcceleratorKey("\x82\x26x"), 0);  // the ampersand is half of a character
+    EXPECT_EQ(AcceleratorKey("&\x82\xA0"), 0);  // no typed key is a double-byte character
     SetLeadBytes({});
 }
 

@@ -1,4 +1,4 @@
-#include "shell/captionshown.h"
+#include "settings/captionshown.h"
 
 #include <gtest/gtest.h>
 

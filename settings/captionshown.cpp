@@ -1,8 +1,8 @@
-#include "shell/captionshown.h"
+#include "settings/captionshown.h"
 
 #include "settings/asciitext.h"
 #include "settings/leadbytes.h"
-#include "shell/accelerator.h"
+#include "settings/accelerator.h"
 
 std::string CaptionAsShown(std::string_view caption) {
     std::string shown;
