@@ -32,13 +32,13 @@ int TForm::ShowModal() {
         Show();
         SetActiveWindow(HandleIfAllocated());
         // The loop ends when a result is set, and with 2 when the application is ending (its quit
-        // message was taken here): nothing could set a result any more.
+        // message was taken here): nothing could set a result any more. A form hidden with its owner,
+        // as when the program is minimised, is still open: it shows again on restoring, and only the
+        // user's answer ends it.
         while (modalResult_ == 0) {
             Application->HandleMessage();
             if (Application->Terminated())
                 modalResult_ = 2;
-            else if (modalResult_ == 0 && !IsWindowVisible(HandleIfAllocated()))
-                modalResult_ = 2;  // hidden or destroyed by someone else: nobody could close it
         }
         stillActive = GetActiveWindow() == HandleIfAllocated();
         Hide();

@@ -197,3 +197,8 @@ void PressLeftButton() {
 void ReleaseLeftButton() {
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 }
+
+void TypeKey(BYTE virtualKey) {
+    keybd_event(virtualKey, 0, 0, 0);
+    keybd_event(virtualKey, 0, KEYEVENTF_KEYUP, 0);
+}

@@ -75,3 +75,5 @@ private:
 void MoveCursorTo(POINT screen);
 void PressLeftButton();
 void ReleaseLeftButton();
+// A key pressed and released on the real keyboard, as a person types it.
+void TypeKey(BYTE virtualKey);
