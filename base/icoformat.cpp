@@ -37,10 +37,13 @@ std::vector<TIconEntry> ReadIconDirectory(TStream& file) {
     file.SetPosition(0);
     const uint64_t fileSize = static_cast<uint64_t>(file.Size());
     const TIconHeader header = ReadIconHeader(file);
-    std::vector<TIconEntry> entries(header.count);
-    for (TIconEntry& entry : entries) {
+    // Grown entry by entry: a count beyond the file's end raises the read error without first taking
+    // room for 65,535 entries.
+    std::vector<TIconEntry> entries;
+    for (uint16_t n = 0; n < header.count; ++n) {
         uint8_t bytes[kIconEntrySize];
         file.ReadBuffer(bytes, sizeof bytes);
+        TIconEntry& entry = entries.emplace_back();
         entry.width = bytes[0];
         entry.height = bytes[1];
         entry.colors = GetU16(bytes + 2);

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
          {&macro.RootToken, &macro.KeyPath, &macro.ValueName, &macro.Fallback, &macro.FileSuffix})
         Check(piece->size() <= text.size() && text.find(*piece) != std::string::npos);
     // This host has no registry: a macro always gives its fallback.
-    const auto registry = PlatformRegistry();
+    static const auto registry = PlatformRegistry();
     Check(ResolveRegistryMacro(text, *registry) == (IsRegistryMacro(text) ? macro.Fallback : text));
 
     const std::string utf8 = AnsiToUtf8(text);
