@@ -1,0 +1,234 @@
+// A menu left open and used for a long time holds no more than it did after its first uses: the real
+// menu.exe is driven with real input (the real cursor and left button, the real Enter key) through
+// thousands of hovers, hundreds of dialogs, a hundred launches and fifty minimise/restore rounds,
+// and its live GDI and USER objects, private memory and handles are counted from outside before and
+// after (process_usage_win.h says how each is counted and the test prints it).
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "base/handles_win.h"
+#include "tests/process/disc_folder_win.h"
+#include "tests/process/menu_process_win.h"
+#include "tests/process/process_usage_win.h"
+
+namespace {
+
+// Green fixed at 0x50 and blue never 0: no colour a button draws.
+uint32_t Background(int x, int y) {
+    return (static_cast<uint32_t>(0x30 + x % 64) << 16) | 0x5000u | static_cast<uint32_t>(0x80 + y % 32);
+}
+
+constexpr int kHoverButtons = 4;  // entries 1..4, one 120 x 24 button per row from the top
+constexpr int kDialogEntry = 5;   // messages before and after its launch
+constexpr int kLaunchEntry = 6;   // launches without messages
+
+std::string Entry(int n, const std::string& keys) {
+    return "[Prog_" + std::to_string(n) + "]\r\nX=20\r\nY=" + std::to_string(10 + 32 * (n - 1)) +
+           "\r\nWidth=120\r\nHeight=24\r\nButtonText=Entry &" + std::to_string(n) +
+           "\r\nExePath=bin\\recorder.exe\r\nTerminateAfterStart=0\r\n" + keys;
+}
+
+// Wine's X11 driver waits up to 2 s for a window manager to withdraw each managed window it hides, and
+// this display has none: with hundreds of dialogs the waits would take the test's time. While the
+// test runs, the menu's windows are unmanaged (Wine's "Managed" setting), which changes nothing the
+// menu does; the setting is put back as it was.
+class UnmanagedWindows {
+public:
+    UnmanagedWindows() {
+        RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\X11 Driver", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
+                        nullptr);
+        DWORD size = sizeof previous_;
+        had_ = RegQueryValueExA(key_, "Managed", nullptr, nullptr, reinterpret_cast<BYTE*>(previous_), &size) ==
+               ERROR_SUCCESS;
+        RegSetValueExA(key_, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+    }
+    ~UnmanagedWindows() {
+        if (had_)
+            RegSetValueExA(key_, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(previous_),
+                           static_cast<DWORD>(strlen(previous_) + 1));
+        else
+            RegDeleteValueA(key_, "Managed");
+        RegCloseKey(key_);
+    }
+    UnmanagedWindows(const UnmanagedWindows&) = delete;
+    UnmanagedWindows& operator=(const UnmanagedWindows&) = delete;
+
+private:
+    HKEY key_ = nullptr;
+    char previous_[16] = {};
+    bool had_ = false;
+};
+
+class UsedMenu : public testing::Test {
+protected:
+    void SetUp() override {
+        disc.CopyProgram();
+        CreateDirectoryA(disc.PathOf("bin").c_str(), nullptr);
+        ASSERT_TRUE(CopyFileA(RECORDER_EXE_PATH, disc.PathOf("bin\\recorder.exe").c_str(), FALSE));
+        disc.Write("back.bmp", MakeBmp24(320, 240, Background));
+        std::string ini = "[Main]\r\nBackground=back.bmp\r\nAppTaskName=Used menu\r\nProgCount=6\r\n";
+        for (int n = 1; n <= kHoverButtons; ++n)
+            ini += Entry(n, "");
+        ini += Entry(kDialogEntry, "PreRunMessage=Before.\r\nAfterRunMessage=After.\r\n");
+        ini += Entry(kLaunchEntry, "");
+        disc.WriteText("menu.ini", ini);
+        menu = std::make_unique<MenuProcess>(disc.PathOf("menu.exe"), disc.Path());
+        window = menu->WaitForMenuWindow();
+        ASSERT_NE(window, nullptr);
+        origin = Describe(window).clientOrigin;
+        process.reset(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, menu->Id()));
+        ASSERT_TRUE(process);
+        MoveCursorTo(Away());
+    }
+    void TearDown() override {
+        ReleaseLeftButton();
+        MoveCursorTo(POINT{0, 0});
+    }
+
+    POINT Away() const { return POINT{origin.x + 280, origin.y + 230}; }
+    POINT Middle(int entry) const { return POINT{origin.x + 80, origin.y + 22 + 32 * (entry - 1)}; }
+    // A pixel of the button's top edge, away from its caption: the frame's colour under the mouse.
+    POINT TopEdge(int entry) const { return POINT{origin.x + 25, origin.y + 10 + 32 * (entry - 1)}; }
+
+    // Waits until `done`, up to `timeoutMs`; false on time-out.
+    static bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000) {
+        const DWORD start = GetTickCount();
+        while (!done()) {
+            if (GetTickCount() - start > timeoutMs)
+                return false;
+            Sleep(1);
+        }
+        return true;
+    }
+    bool Framed(int entry) const { return ScreenPixel(TopEdge(entry)) == highlight; }
+    bool Plain(int entry) const {
+        const POINT at{25, 10 + 32 * (entry - 1)};
+        return ScreenPixel(TopEdge(entry)) == Background(at.x, at.y);
+    }
+
+    // The mouse onto a button until its frame shows, then off it until the frame is gone.
+    bool Hover(int entry) const {
+        MoveCursorTo(Middle(entry));
+        if (!WaitUntil([&] { return Framed(entry); }))
+            return false;
+        MoveCursorTo(Away());
+        return WaitUntil([&] { return Plain(entry); });
+    }
+    void Click(int entry) const {
+        MoveCursorTo(Middle(entry));
+        PressLeftButton();
+        ReleaseLeftButton();
+        MoveCursorTo(Away());
+    }
+    // Waits for the message dialog and answers it with the Enter key; false when it did not come or go.
+    bool AnswerDialog() const {
+        const HWND dialog = menu->WaitForWindow("TMessageForm", 10000);
+        if (!dialog)
+            return false;
+        TypeKey(VK_RETURN);
+        return WaitUntil([&] { return !IsWindowVisible(dialog); });
+    }
+    // Waits until the recorder has been started `launches` times in all.
+    bool Launched(int launches) const {
+        return WaitUntil(
+            [&] {
+                std::ifstream in(disc.PathOf("bin\\launches.txt"), std::ios::binary);
+                std::stringstream text;
+                text << in.rdbuf();
+                int count = 0;
+                const std::string s = text.str();
+                for (size_t at = s.find("folder: "); at != std::string::npos; at = s.find("folder: ", at + 1))
+                    ++count;
+                return count >= launches;
+            },
+            30000);
+    }
+    HWND ApplicationWindow() const {
+        for (const WindowInfo& w : menu->Windows())
+            if (w.className == "TApplication")
+                return w.handle;
+        return nullptr;
+    }
+
+    ProcessUsage Usage() const {
+        Sleep(300);  // the last input handled and painted
+        return UsageOf(process.get(), menu->Id());
+    }
+    // Runs `round` (which gets the round's number and says whether it went as it should) `warmUp`
+    // times, counts, runs it `rounds` times more, counts again and compares.
+    void ExpectNoGrowth(const char* what, int warmUp, int rounds, const std::function<bool(int)>& round) {
+        for (int i = 0; i < warmUp; ++i)
+            ASSERT_TRUE(round(i)) << what << ": warm-up round " << i;
+        const ProcessUsage before = Usage();
+        for (int i = warmUp; i < warmUp + rounds; ++i)
+            ASSERT_TRUE(round(i)) << what << ": round " << i;
+        const ProcessUsage after = Usage();
+        std::printf(
+            "%s, %d rounds: GDI objects %lu -> %lu (%s); USER objects %lu -> %lu (%s); private memory %lu -> "
+            "%lu KiB (%s); handles %lu -> %lu (%s)\n",
+            what, rounds, before.gdiObjects, after.gdiObjects, before.gdiSource.c_str(), before.userObjects,
+            after.userObjects, before.userSource.c_str(), static_cast<unsigned long>(before.privateBytes / 1024),
+            static_cast<unsigned long>(after.privateBytes / 1024), before.memorySource.c_str(), before.handles,
+            after.handles, before.handleSource.c_str());
+        EXPECT_GT(before.gdiObjects, 0u);
+        EXPECT_GT(before.userObjects, 0u);
+        EXPECT_EQ(after.gdiObjects, before.gdiObjects) << what;
+        EXPECT_EQ(after.userObjects, before.userObjects) << what;
+        EXPECT_LE(after.privateBytes, before.privateBytes + kMemoryBound) << what;
+        EXPECT_LE(after.handles, before.handles + kHandleBound) << what;
+        EXPECT_EQ(menu->WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+    }
+
+    const UnmanagedWindows unmanaged;  // before the menu starts
+    static constexpr SIZE_T kMemoryBound = 1024 * 1024;
+    static constexpr DWORD kHandleBound = 8;
+    DiscFolder disc;
+    std::unique_ptr<MenuProcess> menu;
+    UniqueFile process;
+    HWND window = nullptr;
+    POINT origin{};
+    const COLORREF highlight = [] {
+        const COLORREF bgr = GetSysColor(COLOR_BTNHIGHLIGHT);
+        return RGB(GetBValue(bgr), GetGValue(bgr), GetRValue(bgr));
+    }();
+};
+
+TEST_F(UsedMenu, HoveringHoldsNoMoreObjects) {
+    ExpectNoGrowth("hover in and out", 40, 5000, [&](int i) { return Hover(1 + i % kHoverButtons); });
+}
+
+TEST_F(UsedMenu, MessagesBeforeAndAfterLaunchingHoldNoMoreObjects) {
+    ExpectNoGrowth("pre-run and after-run messages", 5, 200, [&](int i) {
+        Click(kDialogEntry);
+        return AnswerDialog() && Launched(i + 1) && AnswerDialog();
+    });
+}
+
+TEST_F(UsedMenu, LaunchingHoldsNoMoreObjects) {
+    ExpectNoGrowth("launches", 5, 100, [&](int i) {
+        Click(kLaunchEntry);
+        return Launched(i + 1);
+    });
+}
+
+// Minimised and restored as the taskbar button does it (this display has no taskbar): the system
+// command sent to the application window.
+TEST_F(UsedMenu, MinimisingAndRestoringHoldsNoMoreObjects) {
+    const HWND application = ApplicationWindow();
+    ASSERT_NE(application, nullptr);
+    ExpectNoGrowth("minimise and restore", 3, 50, [&](int) {
+        PostMessageA(application, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        if (!WaitUntil([&] { return !IsWindowVisible(window); }))
+            return false;
+        PostMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0);
+        return WaitUntil([&] { return IsWindowVisible(window) != FALSE; }) && Hover(1);
+    });
+}
+
+}  // namespace
