@@ -56,7 +56,8 @@ printf 'The user guide.\r\n' >"$disc/docs/User guide.txt"
 entry() {  # entry N CAPTION KEY=VALUE...
     local n=$1 caption=$2
     shift 2
-    printf '[Prog_%s]\r\nX=10\r\nY=%s\r\nWidth=200\r\nHeight=24\r\nButtonText=%s\r\n' "$n" $((10 + 30 * (n - 1))) "$caption"
+    printf '[Prog_%s]\r\nX=10\r\nY=%s\r\nWidth=200\r\nHeight=28\r\nButtonText=%s\r\nFontInfo=Arial,12,B,0,clRed,0\r\n' \
+        "$n" $((10 + 34 * (n - 1))) "$caption"
     printf '%s\r\n' "$@"
 }
 definition() {  # definition BACKGROUND
@@ -130,7 +131,7 @@ registry() {  # the two exports (UTF-16) as UTF-8 text
     local hive
     for hive in HKCU HKLM; do
         "$wine_run" reg export "$hive" "$(windows_path "$work/export.reg")" /y >/dev/null 2>&1 &&
-            iconv -f UTF-16 -t UTF-8 "$work/export.reg" >"$work/${hive,,}-$1.reg" || fail "reg export $hive ($1)"
+            iconv -f UTF-16 -t UTF-8 "$work/export.reg" | tr -d "\r" >"$work/${hive,,}-$1.reg" || fail "reg export $hive ($1)"
     done
 }
 snapshot >"$work/disc-before.txt"
@@ -139,12 +140,24 @@ run_tests "writes nothing: start-up, hovering, a dialog and a launch" 'FromCdrom
 grep -q 'folder: ' "$work/launches.txt" 2>/dev/null || fail "writes nothing: the launch was not recorded"
 registry after
 snapshot >"$work/disc-after.txt"
+# Two things Wine itself does are left out of the comparison: its user32 creates an empty volatile key
+# under "Temporary System Parameters" the first time a program reads a system parameter of a kind (the
+# mouse's, for instance), gone again when Wine ends (a value written there still counts); and its X11
+# driver registers its display adapters under HKLM's Control\Video, with new identifiers, whenever
+# its desktop starts.
+wine_own='^\[HKEY_CURRENT_USER\\Software\\Wine\\Temporary System Parameters[^\n]*\]\n*$|^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Video\\'
+for hive in hkcu hklm; do
+    for when in before after; do
+        skip=$wine_own awk -v RS= -v ORS='\n\n' '$0 !~ ENVIRON["skip"]' "$work/$hive-$when.reg" >"$work/$hive-$when.txt"
+    done
+done
 for part in disc hkcu hklm; do
-    if ! diff -a "$work/$part-before."* "$work/$part-after."* >"$work/$part.diff"; then
+    if ! diff -a "$work/$part-before.txt" "$work/$part-after.txt" >"$work/$part.diff"; then
         head -40 "$work/$part.diff"; fail "writes nothing: $part changed"
     fi
 done
-[ -s "$work/hklm-after.reg" ] && echo "ok   the disc folder, HKCU and HKLM are unchanged"
+[ -s "$work/hklm-after.txt" ] && [ ! -s "$work/disc.diff" ] && [ ! -s "$work/hkcu.diff" ] && [ ! -s "$work/hklm.diff" ] &&
+    echo "ok   the disc folder, HKCU and HKLM are unchanged"
 
 # --- read-only --------------------------------------------------------------------------------------
 read_only "$work/cd"

@@ -9,7 +9,8 @@
 //
 // [Prog_1] "&Install" setup\setup.exe /from-disc in the relative folder setup, after a message;
 // [Prog_2] "Manual" docs\manual.txt; [Prog_3] "User guide" docs\User guide.txt; [Prog_4] "Extras"
-// extras\setup.exe, which is not on the disc. Each button is 200 x 24 at x 10, y 10 + 30 per row.
+// extras\setup.exe, which is not on the disc. Each button is 200 x 28 at x 10, y 10 + 34 per row, its
+// caption red; the background is blue.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -19,7 +20,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/process/accessible_reader_win.h"
 #include "tests/process/disc_folder_win.h"
 #include "tests/process/menu_process_win.h"
 
@@ -30,6 +30,12 @@ std::string Environment(const char* name) {
     return value ? value : "";
 }
 
+// Entry n's button, on the screen of a menu window whose client area starts at `origin`.
+RECT Button(POINT origin, int n) {
+    const int top = origin.y + 10 + 34 * (n - 1);
+    return RECT{origin.x + 10, top, origin.x + 210, top + 28};
+}
+
 // The menu started from the root of the CD-ROM drive, with the cursor away from its window.
 struct MenuOnCdrom {
     MenuOnCdrom() : root(Environment("MENU_TEST_CDROM") + "\\") {
@@ -37,8 +43,8 @@ struct MenuOnCdrom {
         menu = std::make_unique<MenuProcess>(root + "menu.exe", root);
     }
     POINT Entry(int n) const {  // the middle of entry n's button, on the screen
-        const POINT origin = Describe(window).clientOrigin;
-        return POINT{origin.x + 110, origin.y + 22 + 30 * (n - 1)};
+        const RECT button = Button(Describe(window).clientOrigin, n);
+        return POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
     }
     void Click(int n) const {
         MoveCursorTo(Entry(n));
@@ -59,13 +65,30 @@ void ExpectCdromDrive(const std::string& root) {
     ASSERT_NE(GetFileAttributesA((root + "menu.exe").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-// Each button's enabled state, read as a screen reader reads it.
-std::vector<bool> EnabledButtons(HWND window) {
-    ComScope com;
-    AccessibleReader reader(window);
+// Each button's enabled state as the screen shows it: the captions are red (FontInfo clRed) on a blue
+// background, a disabled button's caption is grey; inside the frame, so a hovered button (black caption,
+// grey and white frame) is neither. The cursor goes away first; waits up to two seconds for the paint.
+std::vector<bool> EnabledButtons(const MenuOnCdrom& run) {
+    const COLORREF red = 0xFF0000, grey = GetSysColor(COLOR_GRAYTEXT);
+    const COLORREF greyRgb = RGB(GetBValue(grey), GetGValue(grey), GetRValue(grey));
+    const POINT origin = Describe(run.window).clientOrigin;
+    MoveCursorTo(POINT{0, 0});
     std::vector<bool> enabled;
-    for (long child = 1; reader.Valid() && child <= reader.ChildCount(); ++child)
-        enabled.push_back((reader.State(child) & STATE_SYSTEM_UNAVAILABLE) == 0);
+    for (int i = 0; i < 40; ++i) {
+        const ScreenShot shot(RECT{origin.x, origin.y, origin.x + 320, origin.y + 200});
+        enabled.clear();
+        bool painted = true;
+        for (int n = 1; n <= 4; ++n) {
+            RECT button = Button(origin, n);
+            InflateRect(&button, -1, -1);
+            const bool isRed = shot.Count(button, red) > 20, isGrey = shot.Count(button, greyRgb) > 20;
+            painted = painted && isRed != isGrey;
+            enabled.push_back(isRed);
+        }
+        if (painted)
+            break;
+        Sleep(50);
+    }
     return enabled;
 }
 
@@ -100,8 +123,9 @@ void InstallFromTheDisc(const MenuOnCdrom& run) {
     run.Click(1);
     ASSERT_TRUE(ConfirmDialog(*run.menu));
     const std::string record = Recorded();
-    EXPECT_NE(record.find("command: \"" + run.root + "setup\\setup.exe\" /from-disc\r\nfolder: " + run.root + "setup\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        record.find("command: \"" + run.root + "setup\\setup.exe\" /from-disc\r\nfolder: " + run.root + "setup\r\n"),
+        std::string::npos)
         << record;
 }
 
@@ -112,7 +136,7 @@ void CloseMenu(const MenuOnCdrom& run) {
 
 TEST(FromCdrom, JolietImageShowsTheMenuAndLaunchesFromTheReadOnlyDisc) {
     MenuOnCdrom run;
-    ExpectCdromDrive(run.root);
+    ASSERT_NO_FATAL_FAILURE(ExpectCdromDrive(run.root));
     // Extracted read-only: nothing can be created on the disc.
     const HANDLE probe = CreateFileA((run.root + "probe.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                      FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -127,8 +151,8 @@ TEST(FromCdrom, JolietImageShowsTheMenuAndLaunchesFromTheReadOnlyDisc) {
     EXPECT_EQ(info.text, "Disc from a drive");
     EXPECT_EQ(info.clientRect.right, 320);
     EXPECT_EQ(info.clientRect.bottom, 200);
-    EXPECT_EQ(EnabledButtons(run.window), (std::vector<bool>{true, true, true, false}));
-    InstallFromTheDisc(run);
+    EXPECT_EQ(EnabledButtons(run), (std::vector<bool>{true, true, true, false}));
+    ASSERT_NO_FATAL_FAILURE(InstallFromTheDisc(run));
     CloseMenu(run);
 }
 
@@ -136,13 +160,13 @@ TEST(FromCdrom, JolietImageShowsTheMenuAndLaunchesFromTheReadOnlyDisc) {
 // letter case, except a long name, whose button is grey.
 TEST(FromCdrom, Level1ImageFindsItsUpperCaseFiles) {
     MenuOnCdrom run;
-    ExpectCdromDrive(run.root);
+    ASSERT_NO_FATAL_FAILURE(ExpectCdromDrive(run.root));
     ASSERT_NE(GetFileAttributesA((run.root + "MENU.INI").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(GetFileAttributesA((run.root + "docs\\User guide.txt").c_str()), INVALID_FILE_ATTRIBUTES);
     run.window = run.menu->WaitForMenuWindow();
     ASSERT_NE(run.window, nullptr);
     EXPECT_EQ(Describe(run.window).text, "Disc from a drive");
-    EXPECT_EQ(EnabledButtons(run.window), (std::vector<bool>{true, true, false, false}));
+    EXPECT_EQ(EnabledButtons(run), (std::vector<bool>{true, true, false, false}));
     CloseMenu(run);
 }
 
@@ -150,12 +174,12 @@ TEST(FromCdrom, Level1ImageFindsItsUpperCaseFiles) {
 // says which file the menu did not find.
 TEST(FromCdrom, Level1ImageNamesTheBackgroundItCannotFind) {
     MenuOnCdrom run;
-    ExpectCdromDrive(run.root);
+    ASSERT_NO_FATAL_FAILURE(ExpectCdromDrive(run.root));
     const HWND error = run.menu->WaitForWindow("#32770");
     ASSERT_NE(error, nullptr);
     const BoxText box = ReadMessageBox(error);
     EXPECT_EQ(box.text, "Cannot open file " + run.root + "background.bmp.");
-    EXPECT_EQ(box.caption, "CD disc");
+    EXPECT_EQ(box.caption, "Menu");  // the default title, from the program's name: the definition is not used
     DismissMessageBox(error);
     EXPECT_EQ(run.menu->WaitForExit(), 0u);
 }
@@ -164,7 +188,7 @@ TEST(FromCdrom, Level1ImageNamesTheBackgroundItCannotFind) {
 // every button and away again, the installer's message and its launch, closing.
 TEST(FromCdrom, StartHoverDialogLaunchAndClose) {
     MenuOnCdrom run;
-    ExpectCdromDrive(run.root);
+    ASSERT_NO_FATAL_FAILURE(ExpectCdromDrive(run.root));
     run.window = run.menu->WaitForMenuWindow();
     ASSERT_NE(run.window, nullptr);
     for (int round = 0; round < 3; ++round) {
@@ -175,7 +199,7 @@ TEST(FromCdrom, StartHoverDialogLaunchAndClose) {
         MoveCursorTo(POINT{0, 0});
         Sleep(30);
     }
-    InstallFromTheDisc(run);
+    ASSERT_NO_FATAL_FAILURE(InstallFromTheDisc(run));
     CloseMenu(run);
 }
 
