@@ -92,18 +92,6 @@ std::vector<bool> EnabledButtons(const MenuOnCdrom& run) {
     return enabled;
 }
 
-// Presses Enter on the open message dialog; false when none opened or it stayed open.
-bool ConfirmDialog(const MenuProcess& menu) {
-    const HWND dialog = menu.WaitForWindow("TMessageForm", 15000);
-    if (!dialog)
-        return false;
-    const HWND button = FindWindowExA(dialog, nullptr, "TButton", nullptr);
-    PostMessageA(button ? button : dialog, WM_KEYDOWN, VK_RETURN, 1);
-    for (int i = 0; i < 300 && IsWindowVisible(dialog); ++i)
-        Sleep(20);
-    return !IsWindowVisible(dialog);
-}
-
 // What the recorder wrote once it has run; empty after the time-out.
 std::string Recorded() {
     for (int i = 0; i < 300; ++i) {
