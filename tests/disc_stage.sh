@@ -6,11 +6,11 @@
 set -uo pipefail
 here=$(CDPATH= cd "$(dirname "$0")/.." && pwd)
 tree=$here/build/$1
-menu_exe=$here/dist/menu.exe
-[ "$1" = win32 ] || menu_exe=$tree/app/menu.exe
+menu_exe=$here/dist/menu.exe shipped=()
+[ "$1" = win32 ] || { menu_exe=$tree/app/menu.exe; shipped=("$here/dist/menu.exe"); }
 menucheck=$here/build/native/tools/menucheck
 failed=0
 "$here/tests/make_disc.sh" "$menucheck" "$menu_exe" || failed=1
-"$here/tests/signing.sh" "$menu_exe" "$tree/tests/process/disc_tests.exe" || failed=1
+"$here/tests/signing.sh" "$menu_exe" "$tree/tests/process/disc_tests.exe" "${shipped[@]}" || failed=1
 "$here/tests/disc_image.sh" "$menu_exe" "$tree" "$menucheck" || failed=1
 exit $failed
