@@ -1,5 +1,6 @@
-// The shipped menu.exe run from a pressed disc. tests/disc_image.sh builds the
-// disc folder below, makes ISO 9660 images of it, extracts one read-only and gives it to Wine as the
+// The shipped menu.exe run from a pressed disc. tests/disc_image.sh builds the disc folder below, makes
+// ISO 9660 images of it, extracts them, read-only through a bind mount (writable only for the check
+// that the menu writes nothing, where a write would land and be found), and gives each to Wine as the
 // CD-ROM drive named by MENU_TEST_CDROM (drive type "cdrom"); it runs these tests one at a time, each
 // on the image its name says. The launch target (setup\setup.exe, the recorder) records to the file
 // named by RECORDER_LOG, since the disc cannot be written.
@@ -20,7 +21,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/process/disc_folder_win.h"
 #include "tests/process/menu_process_win.h"
 
 namespace {
@@ -39,7 +39,7 @@ RECT Button(POINT origin, int n) {
 // The menu started from the root of the CD-ROM drive, with the cursor away from its window.
 struct MenuOnCdrom {
     MenuOnCdrom() : root(Environment("MENU_TEST_CDROM") + "\\") {
-        SetCursorPos(0, 0);
+        MoveCursorTo(POINT{0, 0});
         menu = std::make_unique<MenuProcess>(root + "menu.exe", root);
     }
     POINT Entry(int n) const {  // the middle of entry n's button, on the screen
