@@ -1,8 +1,8 @@
 #include "settings/captionshown.h"
 
+#include "settings/accelerator.h"
 #include "settings/asciitext.h"
 #include "settings/leadbytes.h"
-#include "settings/accelerator.h"
 
 std::string CaptionAsShown(std::string_view caption) {
     std::string shown;
