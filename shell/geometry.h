@@ -38,3 +38,20 @@ struct TGeomRect {
 inline bool Contains(const TGeomRect& rect, int64_t x, int64_t y) {
     return rect.left <= x && x < rect.right && rect.top <= y && y < rect.bottom;
 }
+
+// Every edge belongs to the rectangle: the rule of a held button, on which a drag to its far edges
+// still counts as on it.
+inline bool ContainsWithFarEdges(const TGeomRect& rect, int64_t x, int64_t y) {
+    return rect.left <= x && x <= rect.right && rect.top <= y && y <= rect.bottom;
+}
+
+// The left, top and bottom edges belong to the rectangle, the right one does not: the rule of a
+// button's release and of its hover check, for which the row just below the button still counts.
+inline bool ContainsWithBottomEdge(const TGeomRect& rect, int64_t x, int64_t y) {
+    return rect.left <= x && x < rect.right && rect.top <= y && y <= rect.bottom;
+}
+
+// No edge belongs to the rectangle.
+inline bool ContainsStrictly(const TGeomRect& rect, int64_t x, int64_t y) {
+    return rect.left < x && x < rect.right && rect.top < y && y < rect.bottom;
+}
