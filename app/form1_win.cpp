@@ -12,7 +12,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
 
 TForm1::~TForm1() {
     BeginDestroying();
-    // The buttons go with the window; readers are told before.
+    // The buttons go with the window; the keyboard forgets them and readers are told before.
+    keyboard_.SetButtons({});
     SetAccessibleElements(nullptr);
     RunPanel->SetAccessibleElements(nullptr);
 }
@@ -73,10 +74,23 @@ void TForm1::CreateDesign() {
     ImgList->Loaded();
 }
 
+void TForm1::CreateWnd() {
+    TForm::CreateWnd();
+    keyboard_.HideCueUntilKeyboardUse();
+}
+
+void TForm1::WndProc(TMessage& message) {
+    if (keyboard_.KeyMessage(message))
+        return;
+    TForm::WndProc(message);
+    keyboard_.AfterMessage(message);
+}
+
 void TForm1::btnTemplateClick(TComponent* sender) {
     // The unconfigured template (a menu without entries) has no entry and launches nothing.
     if (!sender)
         return;
+    keyboard_.Clicked(sender);
     if (const TProgInfo* entry = MenuInfo->GetEntry(sender->Tag))
         LaunchEntry(*entry);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/menukeyboard_win.h"
 #include "shell/captionshown.h"
 #include "widgets/speedbutton_win.h"
 
@@ -11,6 +12,12 @@ TAccessibleElement TMenuAccessibility::AccessibleElement(int index) {
     element.Role = ROLE_SYSTEM_PUSHBUTTON;
     element.KeyboardShortcut = AcceleratorShortcut(button.Caption());
     element.DefaultAction = "Press";
+    // The keyboard reaches exactly the buttons that can be clicked.
+    const long unreachable = STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE;
+    if (!(element.State & unreachable))
+        element.State |= STATE_SYSTEM_FOCUSABLE;
+    if (keyboard_ && keyboard_->Focused() == index && keyboard_->FocusedNow())
+        element.State |= STATE_SYSTEM_FOCUSED;
     switch (button.ButtonState()) {
         case bsMouseOver:
             element.State |= STATE_SYSTEM_HOTTRACKED;

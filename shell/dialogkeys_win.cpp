@@ -13,5 +13,7 @@ bool HandleDialogKey(const MSG& msg) {
     if (wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))
         return false;
     TForm* form = GetParentForm(control);
+    if (form && (HIWORD(msg.lParam) & KF_REPEAT))
+        return true;  // taken, and ignored
     return form && form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The dialog-key step of the message loop: Enter and Esc pressed on one of the program's windows go
 // to the form that window lies on (CM_DIALOGKEY), where its default or cancel button takes them,
-// unless the focused window wants those keys itself.
+// unless the focused window wants those keys itself. Only a fresh press counts: the auto-repeat of a
+// key held since before a dialog appeared (the Enter that opened it, say) closes nothing unread.
 
 #include <windows.h>
 

@@ -316,3 +316,27 @@ void TLMDBaseGraphicButton::DrawGlyphAndText(const RECT& content) {
     LMDDrawButtonCaption(canvas, useCaption_ ? Caption() : std::string(), &fontFX_, content, buttonLayout_, multiLine_,
                          styles, 0);
 }
+
+void TLMDBaseGraphicButton::Press() {
+    if (!Enabled() || !Visible() || BoundsEmpty() || mouseTracking_ || Disabled())
+        return;
+    const TLMDButtonState after = hoverEnabled_ && CursorInside() ? bsMouseOver : bsUp;
+    StateChange(bsDown);
+    if (glyphStyle_ != gsExplorer)
+        StateChange(after);
+    ClickReported();
+    if (glyphStyle_ == gsExplorer)
+        PostClick(after);
+}
+
+void TLMDBaseGraphicButton::SetFocusCue(bool shown) {
+    if (focusCue_ == shown)
+        return;
+    focusCue_ = shown;
+    if (!Visible())
+        return;
+    if (transparent_ && !CheckOptimized())
+        Invalidate();
+    else
+        PaintNow();
+}

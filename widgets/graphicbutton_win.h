@@ -45,6 +45,14 @@ public:
     void SetFontFX(const TLMDFxCaption& value) { fontFX_.Assign(value); }
     TLMDButtonLayout& ButtonLayout() { return buttonLayout_; }
 
+    // Pressed from the keyboard, along the path of a click: the pressed look while the click handler
+    // runs, then the hover look when the cursor is over the button, else the normal look. Nothing
+    // when the button cannot be clicked (disabled, hidden, of no size) or the mouse holds it.
+    void Press();
+    // Whether the button shows the keyboard focus cue, a dotted rectangle inside its frame.
+    bool FocusCue() const { return focusCue_; }
+    void SetFocusCue(bool shown);
+
 protected:
     void Click() override;
     virtual bool ShapeButtonColorChange() const { return false; }
@@ -109,6 +117,7 @@ private:
     bool enterColorChange_ = false;
     bool multiLine_ = false;
     bool useCaption_ = true;
+    bool focusCue_ = false;
     TLMDFxCaption fontFX_;
     TLMDButtonLayout buttonLayout_;
 };

@@ -75,3 +75,10 @@ private:
 void MoveCursorTo(POINT screen);
 void PressLeftButton();
 void ReleaseLeftButton();
+
+// The real keyboard, as a person types: key presses injected into the system's input queue, which
+// the window with the keyboard focus receives (with the auto-repeat flag on a key that is already down).
+void KeyDown(WORD key);
+void KeyUp(WORD key);
+// One press and release of the key, with Shift held around it when `shifted`.
+void TapKey(WORD key, bool shifted = false);
