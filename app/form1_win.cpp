@@ -74,13 +74,8 @@ void TForm1::CreateDesign() {
     ImgList->Loaded();
 }
 
-void TForm1::CreateWnd() {
-    TForm::CreateWnd();
-    keyboard_.HideCueUntilKeyboardUse();
-}
-
 void TForm1::WndProc(TMessage& message) {
-    if (keyboard_.KeyMessage(message))
+    if (keyboard_.HandleMessage(message))
         return;
     TForm::WndProc(message);
     keyboard_.AfterMessage(message);
@@ -90,7 +85,6 @@ void TForm1::btnTemplateClick(TComponent* sender) {
     // The unconfigured template (a menu without entries) has no entry and launches nothing.
     if (!sender)
         return;
-    keyboard_.Clicked(sender);
     if (const TProgInfo* entry = MenuInfo->GetEntry(sender->Tag))
         LaunchEntry(*entry);
 }

@@ -41,9 +41,6 @@ public:
 
     void WndProc(TMessage& message) override;
 
-protected:
-    void CreateWnd() override;
-
 private:
     // Creates the children with the values of the window's design.
     void CreateDesign();

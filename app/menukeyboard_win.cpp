@@ -1,6 +1,5 @@
 #include "app/menukeyboard_win.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "shell/wincontrol_win.h"
@@ -17,16 +16,23 @@ bool TMenuKeyboard::FocusedNow() const {
     return focused_ >= 0 && window_.HandleAllocated() && GetFocus() == window_.HandleIfAllocated();
 }
 
-void TMenuKeyboard::HideCueUntilKeyboardUse() {
-    BOOL alwaysShown = FALSE;
-    if (!SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0))
-        alwaysShown = FALSE;
-    if (!alwaysShown)
-        SendMessageA(window_.Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+bool SystemShowsKeyboardCues() {
+    BOOL shown = FALSE;
+    return SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &shown, 0) && shown;
 }
 
-bool TMenuKeyboard::KeyMessage(const TMessage& message) {
+bool TMenuKeyboard::HandleMessage(TMessage& message) {
     switch (message.Msg) {
+        case WM_CHANGEUISTATE:
+            // A top-level window: the change comes back as its own update (for its children too).
+            ChangeUiState(message.WParam, false);
+            return true;
+        case WM_UPDATEUISTATE:
+            ChangeUiState(message.WParam, true);
+            return false;  // on to the children
+        case WM_QUERYUISTATE:
+            message.Result = cueHidden_ ? UISF_HIDEFOCUS : 0;
+            return true;
         case WM_KEYDOWN:
             switch (message.WParam) {
                 case VK_TAB:
@@ -86,21 +92,12 @@ void TMenuKeyboard::AfterMessage(const TMessage& message) {
             AnnounceFocus();  // back from a message dialog, for instance
             break;
         case WM_KILLFOCUS:
-        case WM_UPDATEUISTATE:
             UpdateCue();
             break;
+
         default:
             break;
     }
-}
-
-void TMenuKeyboard::Clicked(const TComponent* button) {
-    const auto found = std::find(buttons_.begin(), buttons_.end(), button);
-    if (found == buttons_.end())
-        return;
-    const int index = static_cast<int>(found - buttons_.begin());
-    if (Targets()[static_cast<size_t>(index)].focusable)
-        SetFocused(index);
 }
 
 std::vector<FocusTarget> TMenuKeyboard::Targets() const {
@@ -139,18 +136,27 @@ void TMenuKeyboard::Press() {
     buttons_[static_cast<size_t>(focused_)]->Press();
 }
 
-bool TMenuKeyboard::CueHidden() const {
-    return window_.HandleAllocated() &&
-           (SendMessageA(window_.HandleIfAllocated(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
-}
-
 void TMenuKeyboard::ShowCue() {
-    if (CueHidden())
+    if (cueHidden_ && window_.HandleAllocated())
         SendMessageA(window_.HandleIfAllocated(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
+void TMenuKeyboard::ChangeUiState(WPARAM change, bool update) {
+    if (!(HIWORD(change) & UISF_HIDEFOCUS) || (LOWORD(change) != UIS_SET && LOWORD(change) != UIS_CLEAR))
+        return;
+    const bool hidden = LOWORD(change) == UIS_SET;
+    if (hidden == cueHidden_)
+        return;
+    if (!update) {
+        SendMessageA(window_.HandleIfAllocated(), WM_UPDATEUISTATE, MAKEWPARAM(LOWORD(change), UISF_HIDEFOCUS), 0);
+        return;
+    }
+    cueHidden_ = hidden;
+    UpdateCue();
+}
+
 void TMenuKeyboard::UpdateCue() {
-    const bool shown = FocusedNow() && !CueHidden();
+    const bool shown = FocusedNow() && !cueHidden_;
     for (size_t i = 0; i < buttons_.size(); ++i)
         buttons_[i]->SetFocusCue(shown && static_cast<int>(i) == focused_);
 }

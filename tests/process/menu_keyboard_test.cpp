@@ -346,20 +346,75 @@ TEST(MenuKeyboard, TheFocusCueShowsFromTheFirstKeyBesideTheHoverLook) {
     MoveCursorTo(POINT{0, 0});
 }
 
-TEST(MenuKeyboard, AClickMovesTheFocusWithoutShowingTheCue) {
+TEST(MenuKeyboard, TheMouseLeavesTheFocusWhereItIs) {
     KeyboardMenu run(kGrid, 6);
     ASSERT_NE(run.window, nullptr);
-    MoveCursorTo(run.At(230, 44));  // entry 2
-    Sleep(300);
-    PressLeftButton();
-    ReleaseLeftButton();
+    const auto click = [&](POINT at) {
+        MoveCursorTo(at);
+        Sleep(300);
+        PressLeftButton();
+        ReleaseLeftButton();
+        MoveCursorTo(POINT{0, 0});
+    };
+    click(run.At(230, 44));  // entry 2
     ASSERT_FALSE(run.disc.Record(1).empty());
-    MoveCursorTo(POINT{0, 0});
     Sleep(300);
     EXPECT_EQ(run.Cues(run.Shot()), std::vector<long>{});  // not one pixel of a cue with the mouse alone
-    // The first key shows where the click left the focus, and moves on from there.
     TapKey(VK_TAB);
-    EXPECT_EQ(run.WaitForCues({5}), std::vector<long>{5});
+    EXPECT_EQ(run.WaitForCues({1}), std::vector<long>{1});  // the first key starts at the first button
+    click(run.At(230, 84));                                 // entry 5
+    ASSERT_FALSE(run.disc.Record(2).empty());
+    Sleep(300);
+    EXPECT_EQ(run.Cues(run.Shot()), std::vector<long>{1});
+}
+
+// The system's "always show keyboard cues" setting for the scope of the object; a program reads it
+// when it starts.
+class KeyboardCuesSetting {
+public:
+    explicit KeyboardCuesSetting(bool shown) {
+        SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &saved_, 0);
+        Set(shown);
+    }
+    ~KeyboardCuesSetting() { Set(saved_ != FALSE); }
+private:
+    static void Set(bool shown) {
+        SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(shown)),
+                              SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+    }
+    BOOL saved_ = FALSE;
+};
+
+LRESULT UiState(HWND window) {
+    return SendMessageA(window, WM_QUERYUISTATE, 0, 0);
+}
+
+TEST(MenuKeyboard, FocusCuesAreHiddenUntilTheFirstKeyUnlessTheSystemAlwaysShowsThem) {
+    {
+        SCOPED_TRACE("cues hidden until the keyboard is used");
+        KeyboardCuesSetting setting(false);
+        KeyboardMenu run(kGrid, 6);
+        ASSERT_NE(run.window, nullptr);
+        EXPECT_EQ(UiState(run.window), UISF_HIDEFOCUS);  // accelerators are always underlined
+        TapKey(VK_TAB);
+        EXPECT_EQ(run.WaitForCues({1}), std::vector<long>{1});
+        EXPECT_EQ(UiState(run.window), 0);
+        // Another program (or the system) hides the cues again: gone until the next key.
+        SendMessageA(run.window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+        EXPECT_EQ(UiState(run.window), UISF_HIDEFOCUS);
+        EXPECT_EQ(run.WaitForCues({}), std::vector<long>{});
+        TapKey(VK_TAB);
+        EXPECT_EQ(run.WaitForCues({2}), std::vector<long>{2});
+    }
+    {
+        SCOPED_TRACE("cues always shown");
+        KeyboardCuesSetting setting(true);
+        KeyboardMenu run(kGrid, 6);
+        ASSERT_NE(run.window, nullptr);
+        EXPECT_EQ(UiState(run.window), 0);
+        Sleep(300);
+        EXPECT_EQ(run.Cues(run.Shot()), std::vector<long>{});  // no button has the focus yet
+    }
 }
 
 }  // namespace
