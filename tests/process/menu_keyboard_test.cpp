@@ -418,3 +418,45 @@ TEST(MenuKeyboard, FocusCuesAreHiddenUntilTheFirstKeyUnlessTheSystemAlwaysShowsT
 }
 
 }  // namespace
+
+namespace {
+
+// A screen reader walking the message dialog from another process: the dialog's object, then
+// AccessibleChildren down the tree, finds the text as static text and the OK button as a push button
+// named "OK" whose default action is "Press".
+TEST(MessageDialogFromOutside, ReadsAsStaticTextAndAnOkPushButtonWalkingTheTree) {
+    SKIP_WITHOUT_ACCESSIBLE_OBJECTS();
+    ComScope com;
+    KeyboardMenu run(Entry(1, "ExePath=bin\\recorder.exe\r\nPreRunMessage=Insert disc 2.\r\nTerminateAfterStart=0\r\n"),
+                     1);
+    ASSERT_NE(run.window, nullptr);
+    TapKey(VK_TAB);
+    TapKey(VK_RETURN);
+    const HWND dialog = run.menu->WaitForWindow("TMessageForm", 15000);
+    ASSERT_NE(dialog, nullptr);
+    AccessibleReader reader(dialog);
+    ASSERT_TRUE(reader.Valid());
+    const long count = reader.ChildCount();
+    ASSERT_EQ(count, 2);
+    std::vector<VARIANT> children(static_cast<size_t>(count));
+    long got = 0;
+    ASSERT_EQ(AccessibleChildren(reader.Object(), 0, count, children.data(), &got), S_OK);
+    ASSERT_EQ(got, 2);
+    ASSERT_EQ(children[0].vt, VT_I4);
+    EXPECT_EQ(reader.Name(children[0].lVal), "Insert disc 2.");
+    EXPECT_EQ(reader.Role(children[0].lVal), ROLE_SYSTEM_STATICTEXT);
+    ASSERT_EQ(children[1].vt, VT_DISPATCH);
+    IAccessible* object = nullptr;
+    ASSERT_EQ(children[1].pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object)), S_OK);
+    VariantClear(&children[1]);
+    const AccessibleReader button = AccessibleReader::Adopt(object);
+    EXPECT_EQ(button.Name(CHILDID_SELF), "OK");
+    EXPECT_EQ(button.Role(CHILDID_SELF), ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(button.DefaultAction(CHILDID_SELF), "Press");
+    EXPECT_NE(button.State(CHILDID_SELF) & STATE_SYSTEM_FOCUSED, 0);
+    // Pressing it there closes the message and the launch goes on.
+    EXPECT_EQ(button.DoDefaultAction(CHILDID_SELF), S_OK);
+    EXPECT_FALSE(run.disc.Record(1).empty());
+}
+
+}  // namespace
