@@ -23,6 +23,7 @@ public:
     TAccessibleElement AccessibleElement(int index) override;
     int AccessibleIndexOf(const TControl* control) override;
     void DoAccessibleDefaultAction(int index) override;
+    int AccessibleFocus() override;
 
 private:
     std::vector<TLMDSpeedButton*> buttons_;
