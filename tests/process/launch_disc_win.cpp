@@ -55,14 +55,3 @@ void ClickEntry(HWND menuWindow, int n) {
     PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageA(target, WM_LBUTTONUP, 0, at);
 }
-
-bool ConfirmDialog(const MenuProcess& menu) {
-    HWND dialog = menu.WaitForWindow("TMessageForm", 15000);
-    if (!dialog)
-        return false;
-    HWND button = FindWindowExA(dialog, nullptr, "TButton", nullptr);
-    PostMessageA(button ? button : dialog, WM_KEYDOWN, VK_RETURN, 1);
-    for (int i = 0; i < 300 && IsWindowVisible(dialog); ++i)
-        Sleep(20);
-    return !IsWindowVisible(dialog);
-}

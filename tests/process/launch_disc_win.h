@@ -27,7 +27,3 @@ std::string Entry(int n, const std::string& keys);
 
 // Clicks the n-th button of that layout with the mouse messages a real click gives.
 void ClickEntry(HWND menuWindow, int n);
-
-// Presses Enter on the open message dialog of the process (a message to its button); false when none
-// opened in time or it did not close.
-bool ConfirmDialog(const MenuProcess& menu);
