@@ -5,13 +5,6 @@
 #include "shell/wincontrol_win.h"
 #include "widgets/speedbutton_win.h"
 
-namespace {
-// The key was already down before this key-down message (the keyboard's auto-repeat).
-bool Repeated(LPARAM flags) {
-    return (HIWORD(flags) & KF_REPEAT) != 0;
-}
-}  // namespace
-
 bool TMenuKeyboard::FocusedNow() const {
     return focused_ >= 0 && window_.HandleAllocated() && GetFocus() == window_.HandleIfAllocated();
 }
@@ -56,20 +49,21 @@ bool TMenuKeyboard::HandleMessage(TMessage& message) {
                     return true;
                 case VK_RETURN:
                     // A held key presses once: its repeats do nothing.
-                    if (!Repeated(message.LParam)) {
+                    if (!heldKeys_.Repeat(VK_RETURN, message.LParam)) {
                         ShowCue();
                         Press();
                     }
                     return true;
                 case VK_SPACE:
                     // Space presses on release, as on a push button; this is where it went down.
-                    if (!Repeated(message.LParam))
+                    if (!heldKeys_.Repeat(VK_SPACE, message.LParam))
                         spaceDownOn_ = focused_;
                     return true;
                 default:
                     return false;
             }
         case WM_KEYUP:
+            heldKeys_.Released(message.WParam);
             if (message.WParam != VK_SPACE)
                 return false;
             if (const int downOn = std::exchange(spaceDownOn_, -1); downOn >= 0 && downOn == focused_) {
@@ -88,6 +82,8 @@ bool TMenuKeyboard::HandleMessage(TMessage& message) {
 void TMenuKeyboard::AfterMessage(const TMessage& message) {
     switch (message.Msg) {
         case WM_SETFOCUS:
+            // Back from a message that a held key closed, say: that key presses nothing more.
+            heldKeys_.NoteHeld({VK_RETURN, VK_SPACE});
             UpdateCue();
             AnnounceFocus();  // back from a message dialog, for instance
             break;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "shell/focusorder.h"
+#include "shell/heldkeys_win.h"
 #include "shell/messages_win.h"
 
 class TLMDSpeedButton;
@@ -59,6 +60,8 @@ private:
     bool cueHidden_ = !SystemShowsKeyboardCues();
     // The entry on which Space went down (it presses on release), or -1.
     int spaceDownOn_ = -1;
+    // Enter and Space held since the window got the focus press nothing until released.
+    THeldKeys heldKeys_;
     // Set while a press runs: keys that arrive meanwhile (repeats, a nested message loop) press nothing.
     bool pressing_ = false;
 };

@@ -29,6 +29,7 @@ int TForm::ShowModal() {
             ~EndModal() { form.modal_ = false; }
         } endModal{*this};
         modalResult_ = 0;
+        heldDialogKeys_.NoteHeld({VK_RETURN, VK_ESCAPE});  // the Enter that opened it, say
         Show();
         SetActiveWindow(HandleIfAllocated());
         // The loop ends when a result is set, and with 2 when the application is ending (its quit

@@ -258,6 +258,12 @@ TEST(MenuKeyboard, SpaceShowsTheMessageLaunchesShowsTheSecondMessageAndCloses) {
     // The pressed look while the message is up: the sunken frame, shadow at the top.
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
     const COLORREF shadowRgb = RGB(GetBValue(shadow), GetGValue(shadow), GetRValue(shadow));
+    {
+        ScreenShot dbg = run.Shot();
+        fprintf(stderr, "DBG %06lx %06lx %06lx %06lx shadow %06lx\n", dbg.At(run.At(11, 10).x, run.At(11, 10).y),
+                dbg.At(run.At(50, 10).x, run.At(50, 10).y), dbg.At(run.At(10, 11).x, run.At(10, 11).y),
+                dbg.At(run.At(50, 12).x, run.At(50, 12).y), shadowRgb);
+    }
     EXPECT_EQ(
         run.Shot().Count(RECT{run.At(11, 10).x, run.At(11, 10).y, run.At(109, 10).x, run.At(109, 11).y}, shadowRgb),
         98);
@@ -305,6 +311,15 @@ TEST(MenuKeyboard, AHeldEnterPressesOnceAndTheFocusComesBackToItsButton) {
     // The focus is back on the pressed button: the reader finds it there and Tab goes on from it.
     EXPECT_EQ(WaitForFocus(reader, 1), 1);
     EXPECT_EQ(FocusOf(run.window), run.window);
+    {
+        HWND fg = GetForegroundWindow();
+        char cls[64] = "";
+        GetClassNameA(fg, cls, 64);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(fg, &pid);
+        EXPECT_EQ(fg, run.window) << cls << " pid " << pid << " menu " << run.menu->Id() << " visible "
+                                  << IsWindowVisible(fg);
+    }
     TapKey(VK_TAB);
     EXPECT_EQ(WaitForFocus(reader, 2), 2);
 }
@@ -377,6 +392,7 @@ public:
         Set(shown);
     }
     ~KeyboardCuesSetting() { Set(saved_ != FALSE); }
+
 private:
     static void Set(bool shown) {
         SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(shown)),
