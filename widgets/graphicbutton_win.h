@@ -85,6 +85,9 @@ protected:
     void FontChange(const void* sender);
     // Paints over the current picture now (nothing when it could not be seen).
     void PaintNow();
+    // Shows a changed look: at once over the current picture, or through the parent when the
+    // background cannot be copied from it.
+    void ShowLook();
 
     // Draws the caption into the content rectangle with the state's colour and text style.
     void DrawGlyphAndText(const RECT& content);
@@ -102,6 +105,9 @@ private:
     // Calls Click, reporting an exception raised by the click handler instead of passing it on, so
     // that the button's own bookkeeping after the click still runs.
     void ClickReported();
+    // The click of a press that ends on the button, and the look after it: before the click for the
+    // standard glyph style, after it (PostClick) for the explorer style, which stays pressed meanwhile.
+    void ClickAndSettle(TLMDButtonState after);
     // After a click of an explorer-style button: the hover look if the cursor is still over it,
     // else the normal look.
     void PostClick(TLMDButtonState newState);
