@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/scopeexit.h"
 #include "shell/wincontrol_win.h"
 #include "widgets/speedbutton_win.h"
 
@@ -101,7 +102,7 @@ std::vector<FocusTarget> TMenuKeyboard::Targets() const {
     targets.reserve(buttons_.size());
     for (const TLMDSpeedButton* button : buttons_) {
         const RECT r = button->BoundsRect();
-        targets.push_back(FocusTarget{r.left, r.top, r.right, r.bottom,
+        targets.push_back(FocusTarget{TGeomRect{r.left, r.top, r.right, r.bottom},
                                       button->Enabled() && button->Visible() && !button->BoundsEmpty()});
     }
     return targets;
@@ -124,11 +125,7 @@ void TMenuKeyboard::SetFocused(int index) {
 void TMenuKeyboard::Press() {
     if (pressing_ || focused_ < 0)
         return;
-    pressing_ = true;
-    struct EndPress {
-        bool& flag;
-        ~EndPress() { flag = false; }
-    } endPress{pressing_};
+    const ScopedValue<bool> pressing(pressing_, true);
     buttons_[static_cast<size_t>(focused_)]->Press();
 }
 

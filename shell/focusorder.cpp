@@ -36,7 +36,7 @@ struct Centre {
 };
 
 Centre CentreOf(const FocusTarget& t) {
-    return Centre{int64_t{t.left} + t.right, int64_t{t.top} + t.bottom};
+    return Centre{int64_t{t.rect.left} + t.rect.right, int64_t{t.rect.top} + t.rect.bottom};
 }
 
 int Nearest(const std::vector<FocusTarget>& targets, int from, FocusMove move) {

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "shell/geometry.h"
+
 // A control as keyboard navigation sees it: its rectangle in its parent's client coordinates and
 // whether it may take the focus.
 struct FocusTarget {
-    int32_t left = 0, top = 0, right = 0, bottom = 0;
+    TGeomRect rect;
     bool focusable = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 
 namespace {
