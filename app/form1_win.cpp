@@ -12,7 +12,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
 
 TForm1::~TForm1() {
     BeginDestroying();
-    // The buttons go with the window; readers are told before.
+    // The buttons go with the window; the keyboard forgets them and readers are told before.
+    keyboard_.SetButtons({});
     SetAccessibleElements(nullptr);
     RunPanel->SetAccessibleElements(nullptr);
 }
@@ -71,6 +72,13 @@ void TForm1::CreateDesign() {
     RunPanel->Loaded();
     btnTemplate->Loaded();
     ImgList->Loaded();
+}
+
+void TForm1::WndProc(TMessage& message) {
+    if (keyboard_.HandleMessage(message))
+        return;
+    TForm::WndProc(message);
+    keyboard_.AfterMessage(message);
 }
 
 void TForm1::btnTemplateClick(TComponent* sender) {

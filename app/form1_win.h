@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/menuaccessibility_win.h"
+#include "app/menukeyboard_win.h"
 #include "menu/menuinfo.h"
 #include "shell/form_win.h"
 #include "widgets/backpanel_win.h"
@@ -35,6 +36,11 @@ public:
     // An entry's button is enabled when its target is an existing file.
     bool IsEntryRunnable(int index) const;
 
+    // The keyboard's focus among the buttons.
+    const TMenuKeyboard& Keyboard() const { return keyboard_; }
+
+    void WndProc(TMessage& message) override;
+
 private:
     // Creates the children with the values of the window's design.
     void CreateDesign();
@@ -44,6 +50,8 @@ private:
     TLMDSpeedButton* ButtonFor(int index);
     void Configure(TLMDSpeedButton& button, const TProgInfo& entry, int index);
 
+    // Tab, the arrows, Home, End, Enter and Space among the buttons.
+    TMenuKeyboard keyboard_{*this};
     // The entries' buttons for screen readers, asked by the window and by the panel that covers it.
     TMenuAccessibility accessibility_;
 };

@@ -22,7 +22,8 @@ void TForm1::BuildMenu() {
             buttons.push_back(ButtonFor(i));
             Configure(*buttons.back(), *entry, i);
         }
-    accessibility_.SetButtons(std::move(buttons));
+    keyboard_.SetButtons(buttons);
+    accessibility_.SetButtons(std::move(buttons), &keyboard_);
     SetAccessibleElements(&accessibility_);
     RunPanel->SetAccessibleElements(&accessibility_);
 }

@@ -29,11 +29,18 @@ public:
     virtual TAccessibleElement AccessibleElement(int index) = 0;
     // The element that shows this control, or -1.
     virtual int AccessibleIndexOf(const TControl* control) = 0;
-    // Does what the element's default action says. Called from the window's message queue after the
-    // request has returned, so that whatever it shows (a modal dialog) blocks no reader.
+    // Does what the element's default action says (index -1: the window's own, see AccessibleSelf).
+    // Called from the window's message queue after the request has returned, so that whatever it
+    // shows (a modal dialog) blocks no reader.
     virtual void DoAccessibleDefaultAction(int index) = 0;
     // Whether the window's own child windows follow the elements as further children.
     virtual bool AccessibleChildWindows() { return false; }
+    // The element that has the keyboard focus (the window keeps it for its elements), or -1.
+    virtual int AccessibleFocus() { return -1; }
+    // What the window itself is, when it says more than the system's standard object: true with its
+    // name, role, shortcut and default action filled in; its state flags add to the system's, whose
+    // place, focus and relations stay.
+    virtual bool AccessibleSelf(TAccessibleElement& self) { return false; }
 
 protected:
     ~TAccessibleElements() = default;

@@ -185,7 +185,7 @@ UniqueCom<IAccessible> TAccessibleObject::SystemObject(const Child& child) {
     }
     IAccessible* object = nullptr;
     if (child.kind == Child::Window &&
-        FAILED(AccessibleObjectFromWindow(child.childWindow, OBJID_WINDOW, IID_IAccessible,
+        FAILED(AccessibleObjectFromWindow(child.childWindow, OBJID_CLIENT, IID_IAccessible,
                                           reinterpret_cast<void**>(&object))))
         object = nullptr;
     return UniqueCom<IAccessible>(object);
@@ -282,6 +282,9 @@ HRESULT TAccessibleObject::PropertyOf(VARIANT child,
             case Child::Element:
                 return field ? Answer(elements_->AccessibleElement(c.index).*field, out) : S_FALSE;
             case Child::Self:
+                if (TAccessibleElement self; field && elements_->AccessibleSelf(self))
+                    return Answer(self.*field, out);
+                [[fallthrough]];
             case Child::Window: {
                 const UniqueCom<IAccessible> system = SystemObject(c);
                 if (!system)
@@ -323,7 +326,16 @@ STDMETHODIMP TAccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
 }
 
 STDMETHODIMP TAccessibleObject::get_accState(VARIANT child, VARIANT* state) {
-    return PropertyOf(child, state, &TAccessibleElement::State, &IAccessible::get_accState);
+    return Guarded([&]() -> HRESULT {
+        // The window's own state flags add to the system's.
+        TAccessibleElement self;
+        if (!Connected() || Resolve(child).kind != Child::Self || !elements_->AccessibleSelf(self))
+            return PropertyOf(child, state, &TAccessibleElement::State, &IAccessible::get_accState);
+        const HRESULT result = PropertyOf<VARIANT, long>(child, state, nullptr, &IAccessible::get_accState);
+        if (result == S_OK && state->vt == VT_I4)
+            state->lVal |= self.State;
+        return result;
+    });
 }
 
 STDMETHODIMP TAccessibleObject::get_accHelpTopic(BSTR* file, VARIANT child, long* topic) {
@@ -345,7 +357,10 @@ STDMETHODIMP TAccessibleObject::get_accFocus(VARIANT* focus) {
         VariantInit(focus);
         if (!Connected())
             return CO_E_OBJNOTCONNECTED;
-        // The elements never take the keyboard focus; the window itself may have it.
+        // An element that the window keeps the focus for; else the system says whether the window has it.
+        const int element = elements_->AccessibleFocus();
+        if (element >= 0 && element < elements_->AccessibleCount())
+            return Answer(element + 1, focus);
         const UniqueCom<IAccessible> system = SystemObject(Child{Child::Self});
         return system ? system.get()->get_accFocus(focus) : E_FAIL;
     });
@@ -465,6 +480,11 @@ STDMETHODIMP TAccessibleObject::accDoDefaultAction(VARIANT child) {
             // Done from the window's queue once this call has returned: the action may open a modal
             // dialog, and the reader that asked must not wait for the user to close it.
             return PostMessageA(window_, AccessibleActionMessage(), static_cast<WPARAM>(c.index), 0) ? S_OK : E_FAIL;
+        }
+        if (TAccessibleElement self;
+            c.kind == Child::Self && elements_->AccessibleSelf(self) && !self.DefaultAction.empty()) {
+            // As for an element, from the queue; -1 names the window's own action.
+            return PostMessageA(window_, AccessibleActionMessage(), static_cast<WPARAM>(-1), 0) ? S_OK : E_FAIL;
         }
         const UniqueCom<IAccessible> system = SystemObject(c);
         return system ? system.get()->accDoDefaultAction(ChildIdVariant(CHILDID_SELF)) : E_FAIL;

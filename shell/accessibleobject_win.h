@@ -2,8 +2,10 @@
 // The accessible client object of a window that draws simple elements itself. Child id 0 is the
 // window's client area (answered by the system's standard object), 1..n are the elements that a
 // TAccessibleElements describes, and, when it asks for them, the window's child windows follow as
-// n+1.. (their own objects, as the system gives them). After Disconnect (the window is going away) every call
-// answers CO_E_OBJNOTCONNECTED, and callers in other processes get RPC_E_DISCONNECTED.
+// n+1.. (their own client objects, which a window of the program's may answer itself). The window's
+// elements may describe the window itself (AccessibleSelf) beyond what the system's object says.
+// After Disconnect (the window is going away) every call answers CO_E_OBJNOTCONNECTED, and callers in
+// other processes get RPC_E_DISCONNECTED.
 
 #include <windows.h>
 

@@ -29,6 +29,12 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
     // The system class draws and clicks the button itself (its BN_CLICKED comes back as CN_COMMAND).
     ControlStyle = csSetCaption | csDoubleClicks;
     SetBounds(0, 0, 75, 25);
+    SetAccessibleElements(&accessibility_);
+}
+
+TButton::~TButton() {
+    BeginDestroying();
+    SetAccessibleElements(nullptr);  // readers are cut off before the description goes
 }
 
 void TButton::SetDefault(bool value) {

@@ -1,15 +1,18 @@
 #pragma once
 // TButton: a push button on the system's button class. A click sets the modal result of the form it
 // lies on (when it has one) before the click event runs; the default button takes Enter and the
-// cancel button takes Esc anywhere on its form.
+// cancel button takes Esc anywhere on its form. Screen readers read it as a push button that they
+// can press.
 
 #include <windows.h>
 
+#include "shell/buttonaccessibility_win.h"
 #include "shell/wincontrol_win.h"
 
 class TButton : public TWinControl {
 public:
     explicit TButton(TComponent* owner);
+    ~TButton() override;
     const char* ClassName() const override { return "TButton"; }
 
     int ModalResult = 0;
@@ -29,4 +32,6 @@ protected:
 
 private:
     bool default_ = false;
+    // What screen readers are told about the button.
+    TButtonAccessibility accessibility_{*this};
 };

@@ -26,6 +26,7 @@ int TForm::ShowModal() {
         const DisabledThreadWindows disabled(HandleIfAllocated());
         const ScopedValue modal(modal_, true, false);
         modalResult_ = 0;
+        heldDialogKeys_.NoteHeld({VK_RETURN, VK_ESCAPE});  // the Enter that opened it, say
         Show();
         SetActiveWindow(HandleIfAllocated());
         // The loop ends when a result is set, and with 2 when the application is ending (its quit

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "shell/customcontrol_win.h"
+#include "shell/heldkeys_win.h"
 #include "shell/icon_win.h"
 
 enum TFormBorderStyle : uint8_t { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -52,6 +53,8 @@ public:
     bool Modal() const { return modal_; }
     // The child that gets the keyboard focus whenever the form is activated.
     TWinControl* ActiveControl = nullptr;
+    // Enter and Esc held since before the form was shown modally press nothing until released.
+    THeldKeys& HeldDialogKeys() { return heldDialogKeys_; }
 
     // The form's own icon; while it is empty the window shows the application's icon.
     TIcon& Icon() { return icon_; }
@@ -74,6 +77,7 @@ private:
     TWindowState windowState_ = wsNormal;
     int modalResult_ = 0;
     bool modal_ = false;
+    THeldKeys heldDialogKeys_;
 };
 
 // Where a window of the given outer size goes when centred on a screen of the given size: half the

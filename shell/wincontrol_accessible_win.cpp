@@ -30,8 +30,8 @@ bool TWinControl::HandleAccessibleMessage(TMessage& message) {
         return true;
     }
     if (message.Msg == AccessibleActionMessage()) {
-        const int index = static_cast<int>(message.WParam);
-        if (index >= 0 && index < accessibleElements_->AccessibleCount())
+        const int index = static_cast<int>(message.WParam);  // -1: the window's own action
+        if (index >= -1 && index < accessibleElements_->AccessibleCount())
             accessibleElements_->DoAccessibleDefaultAction(index);
         return true;
     }

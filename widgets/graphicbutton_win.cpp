@@ -79,6 +79,13 @@ void TLMDBaseGraphicButton::PaintNow() {
     Paint();
 }
 
+void TLMDBaseGraphicButton::ShowLook() {
+    if (transparent_ && !CheckOptimized())
+        Invalidate();  // the parent repaints the background first, then the button
+    else
+        PaintNow();
+}
+
 void TLMDBaseGraphicButton::StateChange(TLMDButtonState newState) {
     if (newState == buttonState_)
         return;
@@ -95,12 +102,8 @@ void TLMDBaseGraphicButton::StateChange(TLMDButtonState newState) {
     previousState_ = (newState == bsMouseOver && buttonState_ != bsOptionSet) ? bsUp : buttonState_;
     buttonState_ = newState;
     NotifyAccessibleStateChange(this);
-    if (repaint && Visible()) {
-        if (transparent_ && !CheckOptimized())
-            Invalidate();  // the parent repaints the background first, then the button
-        else
-            PaintNow();
-    }
+    if (repaint && Visible())
+        ShowLook();
     if (hoverEnabled_) {
         if (buttonState_ != bsMouseOver)
             Timers().Stop(hoverTimer_);
@@ -202,11 +205,15 @@ void TLMDBaseGraphicButton::MouseUp(TMouseButton button, TShiftState shift, int 
         StateChange(newState);
         return;
     }
+    ClickAndSettle(newState);
+}
+
+void TLMDBaseGraphicButton::ClickAndSettle(TLMDButtonState after) {
     if (glyphStyle_ != gsExplorer)
-        StateChange(newState);
+        StateChange(after);
     ClickReported();
     if (glyphStyle_ == gsExplorer)
-        PostClick(newState);
+        PostClick(after);
 }
 
 void TLMDBaseGraphicButton::PostClick(TLMDButtonState newState) {
@@ -311,4 +318,20 @@ void TLMDBaseGraphicButton::DrawGlyphAndText(const RECT& content) {
     const TLMDTextStyles styles{Enabled() ? dtEnabled : dtDisabled, dt3DDisabled};
     LMDDrawButtonCaption(canvas, useCaption_ ? Caption() : std::string(), &fontFX_, content, buttonLayout_, multiLine_,
                          styles, 0);
+}
+
+void TLMDBaseGraphicButton::Press() {
+    if (!Enabled() || !Visible() || BoundsEmpty() || mouseTracking_ || Disabled())
+        return;
+    const TLMDButtonState after = hoverEnabled_ && CursorInside() ? bsMouseOver : bsUp;
+    StateChange(bsDown);
+    ClickAndSettle(after);
+}
+
+void TLMDBaseGraphicButton::SetFocusCue(bool shown) {
+    if (focusCue_ == shown)
+        return;
+    focusCue_ = shown;
+    if (Visible())
+        ShowLook();
 }

@@ -46,6 +46,14 @@ public:
     void SetFontFX(const TLMDFxCaption& value) { fontFX_.Assign(value); }
     TLMDButtonLayout& ButtonLayout() { return buttonLayout_; }
 
+    // Pressed from the keyboard, along the path of a click: the pressed look while the click handler
+    // runs, then the hover look when the cursor is over the button, else the normal look. Nothing
+    // when the button cannot be clicked (disabled, hidden, of no size) or the mouse holds it.
+    void Press();
+    // Whether the button shows the keyboard focus cue, a dotted rectangle inside its frame.
+    bool FocusCue() const { return focusCue_; }
+    void SetFocusCue(bool shown);
+
 protected:
     virtual bool ShapeButtonColorChange() const { return false; }
     // With OwnHitTest, the points that belong to the button.
@@ -77,6 +85,9 @@ protected:
     void FontChange(const void* sender);
     // Paints over the current picture now (nothing when it could not be seen).
     void PaintNow();
+    // Shows a changed look: at once over the current picture, or through the parent when the
+    // background cannot be copied from it.
+    void ShowLook();
 
     // Draws the caption into the content rectangle with the state's colour and text style.
     void DrawGlyphAndText(const RECT& content);
@@ -96,6 +107,9 @@ private:
     // Calls Click, reporting an exception raised by the click handler instead of passing it on, so
     // that the button's own bookkeeping after the click still runs.
     void ClickReported();
+    // The click of a press that ends on the button, and the look after it: before the click for the
+    // standard glyph style, after it (PostClick) for the explorer style, which stays pressed meanwhile.
+    void ClickAndSettle(TLMDButtonState after);
     // After a click of an explorer-style button: the hover look if the cursor is still over it,
     // else the normal look.
     void PostClick(TLMDButtonState newState);
@@ -110,6 +124,7 @@ private:
     bool enterColorChange_ = false;
     bool multiLine_ = false;
     bool useCaption_ = true;
+    bool focusCue_ = false;
     TLMDFxCaption fontFX_;
     TLMDButtonLayout buttonLayout_;
 };

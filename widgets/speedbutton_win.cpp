@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/dcguards_win.h"
 #include "widgets/buttonface_win.h"
 #include "widgets/lmdcontrol_win.h"
 
@@ -11,6 +12,17 @@ constexpr uint16_t kFaceOptions = 5;
 
 bool PressedLook(TLMDButtonState state) {
     return state == bsOptionSet || state == bsDown || state == bsDropDownOpen;
+}
+
+// The keyboard focus cue: the system's dotted rectangle one pixel inside the frame, every other pixel
+// inverted (black and white pattern colours, whatever colours the caption left in the context).
+void DrawFocusCue(HDC dc, const RECT& client, int bevel) {
+    const SavedDC saved(dc);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    RECT cue{client.left + bevel + 1, client.top + bevel + 1, client.right - bevel - 1, client.bottom - bevel - 1};
+    if (!IsRectEmpty(&cue))
+        DrawFocusRect(dc, &cue);
 }
 }  // namespace
 
@@ -70,4 +82,6 @@ void TLMDCustomSpeedButton::Paint() {
     if (PressedLook(ButtonState()))
         OffsetRect(&content, 1, 1);
     DrawGlyphAndText(content);
+    if (FocusCue())
+        DrawFocusCue(canvas.Handle(), client, bevel);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Whether this system offers the standard accessible objects at all. Windows and 32-bit Wine do;
-// 64-bit Wine 8 does not (CreateStdAccessibleObject answers E_NOINTERFACE even for a plain static
-// window), so there the screen-reader tests have nothing to read through and are skipped.
+// Whether this system offers the standard accessible objects at all; where it does not, the
+// screen-reader tests have nothing to read through and are skipped. Windows and Wine (32- and 64-bit)
+// do. (A 64-bit build once looked as if it did not: it took IID_IAccessible from the oleacc import
+// library, where it is a code stub, so every request named a wrong interface; see CMakeLists.txt.)
 #include <windows.h>
 
 #include <oleacc.h>

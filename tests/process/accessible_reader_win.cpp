@@ -44,6 +44,23 @@ AccessibleReader AccessibleReader::AtPoint(POINT screen, long* child) {
     return reader;
 }
 
+AccessibleReader AccessibleReader::FromEvent(HWND window, long objectId, long childId, long* child) {
+    AccessibleReader reader;
+    VARIANT v;
+    VariantInit(&v);
+    reader.last_ = AccessibleObjectFromEvent(window, static_cast<DWORD>(objectId), static_cast<DWORD>(childId),
+                                             &reader.object_, &v);
+    *child = ChildOf(v);
+    VariantClear(&v);
+    return reader;
+}
+
+AccessibleReader AccessibleReader::Adopt(IAccessible* object) {
+    AccessibleReader reader;
+    reader.object_ = object;
+    return reader;
+}
+
 AccessibleReader::~AccessibleReader() {
     if (object_)
         object_->Release();
@@ -104,6 +121,15 @@ long AccessibleReader::HitTest(POINT screen) const {
     VARIANT v;
     VariantInit(&v);
     last_ = object_->accHitTest(screen.x, screen.y, &v);
+    const long child = ChildOf(v);
+    VariantClear(&v);
+    return child;
+}
+
+long AccessibleReader::Focus() const {
+    VARIANT v;
+    VariantInit(&v);
+    last_ = object_->get_accFocus(&v);
     const long child = ChildOf(v);
     VariantClear(&v);
     return child;

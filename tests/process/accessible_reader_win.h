@@ -14,6 +14,10 @@ public:
     explicit AccessibleReader(HWND window);
     // The object a screen reader finds at a screen point, and the child there.
     static AccessibleReader AtPoint(POINT screen, long* child);
+    // The object an event names (its window, object id and child id), and the child it means.
+    static AccessibleReader FromEvent(HWND window, long objectId, long childId, long* child);
+    // Takes over one reference to the object (nullptr: not valid).
+    static AccessibleReader Adopt(IAccessible* object);
     ~AccessibleReader();
     AccessibleReader(AccessibleReader&& other) noexcept;
     AccessibleReader(const AccessibleReader&) = delete;
@@ -32,6 +36,8 @@ public:
     RECT Location(long child) const;
     // The child id at a screen point (CHILDID_SELF for the object itself, -1 outside it).
     long HitTest(POINT screen) const;
+    // The child id that has the keyboard focus (CHILDID_SELF: the object itself), -1 when none has.
+    long Focus() const;
     // The child id that the navigation reaches, or -1.
     long Navigate(long direction, long from) const;
     HRESULT DoDefaultAction(long child) const;

@@ -70,7 +70,7 @@ TEST(MenuAccessibility, ButtonsArePushButtonsWithTheirCaptionsShortcutsStatesAnd
         long state;
         RECT place;  // in client coordinates
     } cases[] = {
-        {1, "Install", "Alt+I", 0, {20, 30, 170, 58}},
+        {1, "Install", "Alt+I", STATE_SYSTEM_FOCUSABLE, {20, 30, 170, 58}},
         {2, "Read & print", "", STATE_SYSTEM_UNAVAILABLE, {120, 40, 270, 68}},
         {3, "Nothing", "", STATE_SYSTEM_INVISIBLE, {0, 0, 0, 0}},
     };
@@ -97,11 +97,11 @@ TEST(MenuAccessibility, ButtonsArePushButtonsWithTheirCaptionsShortcutsStatesAnd
     long hovered = 0;
     for (int i = 0; i < 50 && !(hovered & STATE_SYSTEM_HOTTRACKED); ++i, Sleep(50))
         hovered = reader.State(1);
-    EXPECT_EQ(hovered, STATE_SYSTEM_HOTTRACKED);
+    EXPECT_EQ(hovered, STATE_SYSTEM_HOTTRACKED | STATE_SYSTEM_FOCUSABLE);
     SetCursorPos(0, 0);
-    for (int i = 0; i < 50 && hovered != 0; ++i, Sleep(50))
+    for (int i = 0; i < 50 && hovered != STATE_SYSTEM_FOCUSABLE; ++i, Sleep(50))
         hovered = reader.State(1);
-    EXPECT_EQ(hovered, 0);
+    EXPECT_EQ(hovered, STATE_SYSTEM_FOCUSABLE);
 }
 
 TEST(MenuAccessibility, HitTestingFindsTheTopmostButtonFromTheWindowOrThePoint) {

@@ -4,70 +4,12 @@
 // which writes how it was started beside itself.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
-#include "tests/process/disc_folder_win.h"
+#include "tests/process/launch_disc_win.h"
 #include "tests/process/menu_process_win.h"
 
 namespace {
 
 constexpr char kParams[] = "/s \"C:\\Program Files\\x\" --name=\"a b\" -q";
-
-// A disc with the recorder in bin\, a data folder, a document of the test's own type in docs\ and a
-// menu.ini whose entries are one 100 x 20 button per row from the top.
-class LaunchDisc : public DiscFolder {
-public:
-    explicit LaunchDisc(const std::string& entries, int count) {
-        CopyProgram();
-        CreateDirectoryA(PathOf("bin").c_str(), nullptr);
-        CreateDirectoryA(PathOf("data").c_str(), nullptr);
-        CreateDirectoryA(PathOf("docs").c_str(), nullptr);
-        if (!CopyFileA(RECORDER_EXE_PATH, PathOf("bin\\recorder.exe").c_str(), FALSE))
-            throw std::runtime_error("cannot copy the recorder");
-        WriteText("docs\\readme.menutestdoc", "text");
-        Write("menu.bmp", MakeBmp24(320, 240, [](int, int) { return 0x204060u; }));
-        WriteText("menu.ini",
-                  "[Main]\r\nAppTaskName=Product disc\r\nProgCount=" + std::to_string(count) + "\r\n" + entries);
-    }
-    // What the recorder wrote once it has been started `launches` times; empty after the time-out.
-    std::string Record(int launches, DWORD timeoutMs = 15000) const {
-        const DWORD start = GetTickCount();
-        do {
-            std::ifstream in(PathOf("bin\\launches.txt"), std::ios::binary);
-            std::stringstream text;
-            text << in.rdbuf();
-            const std::string s = text.str();
-            int count = 0;
-            for (size_t at = s.find("folder: "); at != std::string::npos; at = s.find("folder: ", at + 1))
-                ++count;
-            if (count >= launches && s.size() >= 2 && s.compare(s.size() - 2, 2, "\r\n") == 0)
-                return s;
-            Sleep(50);
-        } while (GetTickCount() - start < timeoutMs);
-        return "";
-    }
-    bool Recorded() const { return GetFileAttributesA(PathOf("bin\\launches.txt").c_str()) != INVALID_FILE_ATTRIBUTES; }
-};
-
-std::string Entry(int n, const std::string& keys) {
-    return "[Prog_" + std::to_string(n) + "]\r\nX=10\r\nY=" + std::to_string(10 + 30 * (n - 1)) +
-           "\r\nWidth=100\r\nHeight=20\r\nButtonText=Entry " + std::to_string(n) + "\r\n" + keys;
-}
-
-// Clicks the n-th button (the row layout above) with the mouse messages a real click gives.
-void ClickEntry(HWND menuWindow, int n) {
-    POINT p{60, 20 + 30 * (n - 1)};
-    ClientToScreen(menuWindow, &p);
-    SetCursorPos(p.x, p.y);
-    HWND target = WindowFromPoint(p);
-    POINT local = p;
-    ScreenToClient(target, &local);
-    const LPARAM at = MAKELPARAM(local.x, local.y);
-    PostMessageA(target, WM_MOUSEMOVE, 0, at);
-    PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(target, WM_LBUTTONUP, 0, at);
-}
 
 // The test's document type, opened by the recorder of one disc, registered in the classes root (the
 // shell under Wine does not look at the current user's own classes).

@@ -95,7 +95,7 @@ TEST_F(ModalMessage, StaysUpThroughMinimisingAndRestoringAndOnlyTheUsersAnswerLa
         EXPECT_FALSE(IsWindowEnabled(window));  // the menu still waits for the answer
     }
     SetForegroundWindow(dialog);
-    TypeKey(VK_RETURN);
+    TapKey(VK_RETURN);
     EXPECT_TRUE(WaitUntil(Hidden, dialog));
     for (int i = 0; i < 500 && !Launched(); ++i)
         Sleep(20);

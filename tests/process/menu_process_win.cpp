@@ -210,7 +210,34 @@ void ReleaseLeftButton() {
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 }
 
-void TypeKey(BYTE virtualKey) {
-    keybd_event(virtualKey, 0, 0, 0);
-    keybd_event(virtualKey, 0, KEYEVENTF_KEYUP, 0);
+namespace {
+
+void SendKey(WORD key, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, 0));  // MAPVK_VK_TO_VSC
+    // The arrows, Home and End sit on the keyboard's extended block.
+    const bool extended = (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE;
+    input.ki.dwFlags = flags | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+    SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+void KeyDown(WORD key) {
+    SendKey(key, 0);
+}
+
+void KeyUp(WORD key) {
+    SendKey(key, KEYEVENTF_KEYUP);
+}
+
+void TapKey(WORD key, bool shifted) {
+    if (shifted)
+        KeyDown(VK_SHIFT);
+    KeyDown(key);
+    KeyUp(key);
+    if (shifted)
+        KeyUp(VK_SHIFT);
 }

@@ -78,5 +78,10 @@ private:
 void MoveCursorTo(POINT screen);
 void PressLeftButton();
 void ReleaseLeftButton();
-// A key pressed and released on the real keyboard, as a person types it.
-void TypeKey(BYTE virtualKey);
+
+// The real keyboard, as a person types: key presses injected into the system's input queue, which
+// the window with the keyboard focus receives (with the auto-repeat flag on a key that is already down).
+void KeyDown(WORD key);
+void KeyUp(WORD key);
+// One press and release of the key, with Shift held around it when `shifted`.
+void TapKey(WORD key, bool shifted = false);

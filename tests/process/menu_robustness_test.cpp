@@ -131,7 +131,7 @@ protected:
         const HWND dialog = menu->WaitForWindow("TMessageForm", 10000);
         if (!dialog)
             return false;
-        TypeKey(VK_RETURN);
+        TapKey(VK_RETURN);
         return WaitUntil([&] { return !IsWindowVisible(dialog); });
     }
     // Waits until the recorder has been started `launches` times in all.

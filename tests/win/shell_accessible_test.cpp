@@ -4,6 +4,7 @@
 
 #include <oleacc.h>
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -50,6 +51,8 @@ public:
         return -1;
     }
     void DoAccessibleDefaultAction(int index) override { actions.push_back(index); }
+    int focus = -1;
+    int AccessibleFocus() override { return focus; }
 };
 
 class AccessibleWindow : public testing::Test {
@@ -110,6 +113,25 @@ protected:
     POINT origin{};
     IAccessible* acc = nullptr;
 };
+
+TEST_F(AccessibleWindow, TheElementThatTheWindowKeepsTheFocusForAnswersGetAccFocus) {
+    for (int focus : {0, 3, 1}) {
+        elements.focus = focus;
+        VARIANT v;
+        ASSERT_EQ(acc->get_accFocus(&v), S_OK);
+        EXPECT_EQ(v.vt, VT_I4);
+        EXPECT_EQ(v.lVal, focus + 1);
+    }
+    // None, or an index that names no element: the system answers for the window itself.
+    for (int focus : {-1, 4}) {
+        elements.focus = focus;
+        VARIANT v;
+        VariantInit(&v);
+        acc->get_accFocus(&v);
+        EXPECT_TRUE(v.vt == VT_EMPTY || (v.vt == VT_I4 && v.lVal == CHILDID_SELF)) << focus;
+        VariantClear(&v);
+    }
+}
 
 TEST_F(AccessibleWindow, HitTestFindsTheTopmostShownElementOrTheWindow) {
     const struct {
@@ -300,6 +322,64 @@ TEST(MessageDialogAccessibility, TextIsStaticTextThenTheButtonsAndTheObjectGoesW
         delete dialog;
         EXPECT_EQ(acc->get_accName(Id(1), &text), CO_E_OBJNOTCONNECTED);
         EXPECT_EQ(acc->Release(), 0u);
+    }
+    CoUninitialize();
+}
+
+}  // namespace
+
+namespace {
+
+std::string NameOf(IAccessible* acc, long child = CHILDID_SELF) {
+    BSTR text = nullptr;
+    acc->get_accName(Id(child), &text);
+    return Text(text);
+}
+
+TEST(ButtonAccessibility, APushButtonWindowReadsAsAPushButtonThatAReaderCanPress) {
+    SKIP_WITHOUT_ACCESSIBLE_OBJECTS();
+    CoInitialize(nullptr);
+    {
+        TApplication application;
+        std::unique_ptr<TMessageForm> dialog(
+            CreateMessageDialog("Go on?", mtConfirmation, MsgDlgButton(mbYes) | MsgDlgButton(mbNo)));
+        const struct {
+            TMsgDlgBtn kind;
+            const char *name, *shortcut;
+            bool isDefault;
+        } cases[] = {{mbYes, "Yes", "Alt+Y", true}, {mbNo, "No", "Alt+N", false}};
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            IAccessible* acc = nullptr;
+            ASSERT_EQ(AccessibleObjectFromWindow(dialog->Button(c.kind)->Handle(), OBJID_CLIENT, IID_IAccessible,
+                                                 reinterpret_cast<void**>(&acc)),
+                      S_OK);
+            EXPECT_EQ(NameOf(acc), c.name);
+            VARIANT v;
+            EXPECT_EQ(acc->get_accRole(Id(CHILDID_SELF), &v), S_OK);
+            EXPECT_EQ(v.lVal, ROLE_SYSTEM_PUSHBUTTON);
+            BSTR text = nullptr;
+            acc->get_accKeyboardShortcut(Id(CHILDID_SELF), &text);
+            EXPECT_EQ(Text(text), c.shortcut);
+            acc->get_accDefaultAction(Id(CHILDID_SELF), &text);
+            EXPECT_EQ(Text(text), "Press");
+            EXPECT_EQ(acc->get_accState(Id(CHILDID_SELF), &v), S_OK);
+            EXPECT_EQ((v.lVal & STATE_SYSTEM_DEFAULT) != 0, c.isDefault);
+            EXPECT_NE(v.lVal & STATE_SYSTEM_FOCUSABLE, 0);  // the system's own flags stay
+            acc->Release();
+        }
+        // Pressing No through its object clicks it from the queue: the dialog's result is No's.
+        IAccessible* no = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(dialog->Button(mbNo)->Handle(), OBJID_CLIENT, IID_IAccessible,
+                                             reinterpret_cast<void**>(&no)),
+                  S_OK);
+        EXPECT_EQ(no->accDoDefaultAction(Id(CHILDID_SELF)), S_OK);
+        EXPECT_EQ(dialog->ModalResult(), 0);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        EXPECT_EQ(dialog->ModalResult(), 7);
+        no->Release();
     }
     CoUninitialize();
 }
