@@ -41,9 +41,7 @@ TEST(ControlGeometry, EachPointInsideRuleTakesItsOwnEdges) {
         {30, 25, false, true, false, false},  // the right edge
         {15, 40, false, true, true, false},   // the bottom edge
         {30, 40, false, true, false, false},  // the bottom-right corner
-        {9, 25, false, false, false, false},
-        {15, 41, false, false, false, false},
-        {11, 21, true, true, true, true},
+        {9, 25, false, false, false, false}, {15, 41, false, false, false, false}, {11, 21, true, true, true, true},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Contains(box, c.x, c.y), c.halfOpen) << c.x << "," << c.y;
