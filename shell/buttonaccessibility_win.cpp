@@ -1,7 +1,7 @@
 #include "shell/buttonaccessibility_win.h"
 
-#include "shell/button_win.h"
 #include "settings/captionshown.h"
+#include "shell/button_win.h"
 
 bool TButtonAccessibility::AccessibleSelf(TAccessibleElement& self) {
     self.Name = CaptionAsShown(button_.Caption());
