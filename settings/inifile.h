@@ -1,9 +1,11 @@
 #pragma once
 // The INI reader family. TCustomIniFile derives the integer and boolean readers from ReadString;
-// TIniFile reads through the platform's private-profile function (one call per read, no copy of the
-// file is kept); TRxIniFile adds colours and fonts.
+// TIniFile reads through the platform's private-profile function, or from one copy of the file's
+// bytes where the program's own lookup answers exactly as that function does; TRxIniFile adds
+// colours and fonts.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "settings/color.h"
@@ -32,6 +34,12 @@ class TIniFile : public TCustomIniFile {
 public:
     using TCustomIniFile::TCustomIniFile;
     std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) override;
+
+private:
+    // Windows: the file's bytes, read once at the first read, when the own lookup gives the platform
+    // function's answers on them; otherwise every read is one call of that function.
+    std::optional<std::string> bytes_;
+    bool bytesTaken_ = false;
 };
 
 class TRxIniFile : public TIniFile {

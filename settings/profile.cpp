@@ -1,7 +1,6 @@
 #include "settings/profile.h"
 
 #include <cstdint>
-#include <fstream>
 
 #include "settings/asciitext.h"
 #include "settings/leadbytes.h"
@@ -160,20 +159,6 @@ std::string_view ProfileBody(std::string_view bytes, std::string& decoded) {
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& fileName, std::string& bytes) {
-    std::ifstream file(fileName, std::ios::binary | std::ios::ate);
-    if (!file)
-        return false;
-    const std::streamoff size = file.tellg();
-    if (size < 0)
-        return false;
-    bytes.resize(static_cast<size_t>(size));
-    file.seekg(0);
-    file.read(bytes.data(), size);
-    bytes.resize(static_cast<size_t>(file.gcount()));
-    return true;
-}
-
 std::optional<std::string> ProfileLookup(std::string_view text, std::string_view section, std::string_view key) {
     const std::string_view wantedSection = TrimEnd(TrimStart(UpToZero(section)));
     const std::string_view wantedKey = TrimEnd(TrimStart(UpToZero(key)));
@@ -255,14 +240,13 @@ std::string ProfileCopyEntry(std::string_view value, size_t bufferSize) {
     return copy;
 }
 
-std::string ReadProfileString(const std::string& fileName,
-                              const std::string& section,
-                              const std::string& key,
-                              const std::string& fallback) {
+std::string ProfileRead(std::optional<std::string_view> text,
+                        const std::string& section,
+                        const std::string& key,
+                        const std::string& fallback) {
     constexpr size_t kBufferSize = 2048;
-    std::string text;
-    if (ReadWholeFile(fileName, text)) {
-        if (const auto value = ProfileLookup(text, section, key))
+    if (text) {
+        if (const auto value = ProfileLookup(*text, section, key))
             return ProfileCopyEntry(*value, kBufferSize);
     }
     // The default loses its trailing blanks (but never its first character).

@@ -45,6 +45,15 @@ std::string ProfileCopyEntry(std::string_view value, size_t bufferSize);
 // be opened.
 bool ReadWholeFile(const std::string& fileName, std::string& bytes);
 
+// What the platform function answers for one key of a file with these bytes (`text`; nothing when
+// the file cannot be read): the value without its quotes or, when the file, section or key is
+// absent, the default without its trailing blanks; cut to 2047 characters as with the platform
+// function's 2048-byte buffer.
+std::string ProfileRead(std::optional<std::string_view> text,
+                        const std::string& section,
+                        const std::string& key,
+                        const std::string& fallback);
+
 // The full private-profile read of one key from a file: the file's bytes are read on each call,
 // the default loses its trailing blanks, and the value is cut to 2047 characters as with the
 // platform function's 2048-byte buffer. A file that cannot be read gives the default.
