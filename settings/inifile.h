@@ -5,12 +5,13 @@
 // colours and fonts.
 
 #include <cstdint>
-#include <optional>
+#include <memory>
 #include <string>
 
 #include "settings/color.h"
 
 class TFont;
+class TProfileIndex;
 
 class TCustomIniFile {
 public:
@@ -36,10 +37,10 @@ public:
     std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) override;
 
 private:
-    // Windows: the file's bytes, read once at the first read, when the own lookup gives the platform
-    // function's answers on them; otherwise every read is one call of that function.
-    std::optional<std::string> bytes_;
-    bool bytesTaken_ = false;
+    // Windows: the file's text, read once at the first read, when the own lookup gives the platform
+    // function's answers on it; otherwise every read is one call of that function.
+    std::shared_ptr<const TProfileIndex> text_;
+    bool textTaken_ = false;
 };
 
 class TRxIniFile : public TIniFile {

@@ -1,5 +1,6 @@
 #include "settings/profile.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "settings/asciitext.h"
@@ -159,41 +160,59 @@ std::string_view ProfileBody(std::string_view bytes, std::string& decoded) {
 
 }  // namespace
 
-std::optional<std::string> ProfileLookup(std::string_view text, std::string_view section, std::string_view key) {
+TProfileIndex::TProfileIndex(std::string text) : text_(std::move(text)) {
+    std::string decoded;
+    if (ProfileBody(text_, decoded).data() != text_.data())
+        text_ = std::move(decoded);
+    const std::string_view body = text_;
+    // Each header line ends the lines before it; lines before the first header belong to the
+    // section with the empty name.
+    size_t start = 0;
+    const auto close = [&](size_t end) {
+        (sections_.empty() ? preamble_ : sections_.back().lines) = body.substr(start, end - start);
+    };
+    for (std::string_view rest = body; !rest.empty();) {
+        const size_t at = body.size() - rest.size();
+        const std::string_view line = TrimStart(NextLine(rest));
+        if (line.empty() || line.front() != '[')
+            continue;
+        if (const auto name = SectionName(TrimEnd(line))) {
+            close(at);
+            start = body.size() - rest.size();
+            sections_.push_back({*name, {}});
+        }
+    }
+    close(body.size());
+}
+
+std::optional<std::string> TProfileIndex::Lookup(std::string_view section, std::string_view key) const {
     const std::string_view wantedSection = TrimEnd(TrimStart(UpToZero(section)));
     const std::string_view wantedKey = TrimEnd(TrimStart(UpToZero(key)));
-    std::string decoded;
-    const std::string_view body = ProfileBody(text, decoded);
-
-    // Lines before the first header belong to the section with the empty name.
-    bool inWanted = wantedSection.empty();
-    bool seenWanted = inWanted;
-    for (std::string_view rest = body; !rest.empty();) {
-        std::string_view line = TrimStart(NextLine(rest));
+    std::string_view lines = preamble_;
+    if (!wantedSection.empty()) {
+        // Only the first section of the wanted name is searched.
+        const auto found = std::find_if(sections_.begin(), sections_.end(),
+                                        [&](const Section& s) { return SameProfileName(s.name, wantedSection); });
+        if (found == sections_.end())
+            return std::nullopt;
+        lines = found->lines;
+    }
+    for (std::string_view rest = lines; !rest.empty();) {
+        const std::string_view line = TrimEnd(TrimStart(NextLine(rest)));
         if (line.empty())
             continue;
-        const bool header = line.front() == '[';
-        // Outside the wanted section only headers matter.
-        if (!header && !inWanted)
+        const KeyParts parts = SplitKeyLine(line);
+        if (!SameProfileName(parts.name, wantedKey))
             continue;
-        line = TrimEnd(line);
-        if (const auto name = header ? SectionName(line) : std::nullopt) {
-            // Only the first section of the wanted name is searched.
-            if (seenWanted)
-                return std::nullopt;
-            inWanted = seenWanted = SameProfileName(*name, wantedSection);
-            continue;
-        }
-        if (!inWanted)
-            continue;
-        const KeyParts key = SplitKeyLine(line);
-        if (!SameProfileName(key.name, wantedKey))
-            continue;
-        if (!key.value)
+        if (!parts.value)
             return std::nullopt;  // a key without a value
-        return std::string(*key.value);
+        return std::string(*parts.value);
     }
     return std::nullopt;
+}
+
+std::optional<std::string> ProfileLookup(std::string_view text, std::string_view section, std::string_view key) {
+    return TProfileIndex(std::string(text)).Lookup(section, key);
 }
 
 std::vector<TProfileLine> ProfileLines(std::string_view text) {
@@ -240,13 +259,13 @@ std::string ProfileCopyEntry(std::string_view value, size_t bufferSize) {
     return copy;
 }
 
-std::string ProfileRead(std::optional<std::string_view> text,
+std::string ProfileRead(const TProfileIndex* text,
                         const std::string& section,
                         const std::string& key,
                         const std::string& fallback) {
     constexpr size_t kBufferSize = 2048;
     if (text) {
-        if (const auto value = ProfileLookup(*text, section, key))
+        if (const auto value = text->Lookup(section, key))
             return ProfileCopyEntry(*value, kBufferSize);
     }
     // The default loses its trailing blanks (but never its first character).

@@ -25,6 +25,7 @@ std::string ReadProfileString(const std::string& fileName,
                               const std::string& fallback) {
     std::string text;
     if (!ReadWholeFile(fileName, text))
-        return ProfileRead(std::nullopt, section, key, fallback);
-    return ProfileRead(text, section, key, fallback);
+        return ProfileRead(nullptr, section, key, fallback);
+    const TProfileIndex index(std::move(text));
+    return ProfileRead(&index, section, key, fallback);
 }
