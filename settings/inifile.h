@@ -33,13 +33,14 @@ private:
 
 class TIniFile : public TCustomIniFile {
 public:
-    using TCustomIniFile::TCustomIniFile;
+    explicit TIniFile(std::string fileName);
+    ~TIniFile() override;
     std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) override;
 
 private:
     // Windows: the file's text, read once at the first read, when the own lookup gives the platform
     // function's answers on it; otherwise every read is one call of that function.
-    std::shared_ptr<const TProfileIndex> text_;
+    std::unique_ptr<const TProfileIndex> text_;
     bool textTaken_ = false;
 };
 

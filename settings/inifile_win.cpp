@@ -12,7 +12,7 @@ namespace {
 // for in the Windows folder) and for text in the system code page; files with a Unicode
 // byte-order mark, which the platform converts by its own tables, are left to the platform. The
 // differential INI test checks the reader on every file of its corpus.
-std::shared_ptr<const TProfileIndex> OwnLookupText(const std::string& fileName) {
+std::unique_ptr<const TProfileIndex> OwnLookupText(const std::string& fileName) {
     if (fileName.find_first_of("\\/") == std::string::npos)
         return nullptr;
     UniqueFile file(CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -32,7 +32,7 @@ std::shared_ptr<const TProfileIndex> OwnLookupText(const std::string& fileName) 
     if (marked || (!bytes.empty() && MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(),
                                                          static_cast<int>(bytes.size()), nullptr, 0) <= 0))
         return nullptr;
-    return std::make_shared<const TProfileIndex>(std::move(bytes));
+    return std::make_unique<const TProfileIndex>(std::move(bytes));
 }
 
 }  // namespace

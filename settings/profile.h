@@ -18,7 +18,12 @@
 // absent or the key's line has no "=". Not cut to any length and no quotes removed.
 std::optional<std::string> ProfileLookup(std::string_view text, std::string_view section, std::string_view key);
 
-// The sections of an INI text, found once for many lookups by the same rules as ProfileLookup.
+// A file's bytes as 8-bit text: a file that starts with a byte-order mark is UTF-8 or UTF-16 and
+// is narrowed; any other file is taken as it is.
+std::string ProfileText(std::string_view bytes);
+
+// The sections of an INI text (as ProfileText gives it), found once for many lookups by the same
+// rules as ProfileLookup.
 class TProfileIndex {
 public:
     explicit TProfileIndex(std::string text);
@@ -33,7 +38,7 @@ private:
         std::string_view name;   // as in its header, blanks around it removed
         std::string_view lines;  // up to the next header
     };
-    std::string text_;           // the file's text, narrowed when it had a byte-order mark
+    std::string text_;
     std::string_view preamble_;  // the lines before the first header
     std::vector<Section> sections_;
 };

@@ -26,6 +26,6 @@ std::string ReadProfileString(const std::string& fileName,
     std::string text;
     if (!ReadWholeFile(fileName, text))
         return ProfileRead(nullptr, section, key, fallback);
-    const TProfileIndex index(std::move(text));
+    const TProfileIndex index(ProfileText(text));
     return ProfileRead(&index, section, key, fallback);
 }
