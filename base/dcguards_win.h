@@ -77,11 +77,16 @@ inline void SelectPaletteBack(HDC dc, PaletteChoice& choice) {
 inline void MoveOriginBack(HDC dc, POINT& origin) {
     SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
 }
-// The clip region before (a copy the guard owns), or nullptr when there was none.
+// The clip region before (a copy the guard owns), or nullptr when there was none. GetClipRgn and
+// SelectClipRgn both work in device coordinates, so the saved region fits as it is.
 inline void ClipBack(HDC dc, HRGN& previous) {
     SelectClipRgn(dc, previous);
     if (previous)
         DeleteObject(std::exchange(previous, nullptr));
+}
+inline void CharacterExtraBack(HDC dc, int& previous) {
+    // SetTextCharacterExtra answers 0x80000000 when it fails: nothing was set, 0 is the default.
+    SetTextCharacterExtra(dc, previous == static_cast<int>(0x80000000) ? 0 : previous);
 }
 }  // namespace dc_restore
 
@@ -160,5 +165,15 @@ public:
         }
         Hold(dc, previous);
         IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+    }
+};
+
+// Adds extra pixels between characters (SetTextCharacterExtra) for this scope and puts the previous
+// spacing back; 0 changes nothing.
+class ScopedCharacterExtra : public ScopedDCState<int, dc_restore::CharacterExtraBack> {
+public:
+    ScopedCharacterExtra(HDC dc, int extra) {
+        if (extra != 0)
+            Hold(dc, SetTextCharacterExtra(dc, extra));
     }
 };

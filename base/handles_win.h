@@ -7,8 +7,6 @@
 
 #include <utility>
 
-#include "base/dcguards_win.h"  // the device-context guards, for the files that use both
-
 template <typename Handle, typename Traits>
 class UniqueHandle {
 public:

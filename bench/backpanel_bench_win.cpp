@@ -3,6 +3,7 @@
 // window, both onto a screen-compatible memory context.
 #include <windows.h>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "harness.h"
 #include "shell/application_win.h"

@@ -12,14 +12,14 @@ fi
 
 build_native() {
     cmake -S "$root" -B "$root/build/native" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$root/build/native"
+    cmake --build "$root/build/native" "$@"
 }
 
 # The shipped program: 32-bit, size-optimised, into dist/.
 build_win32() {
     cmake -S "$root" -B "$root/build/win32" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=MinSizeRel \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-    cmake --build "$root/build/win32"
+    cmake --build "$root/build/win32" "$@"
 }
 
 # The same sources for 64-bit Windows: the Windows tests' fallback on hosts that cannot run 32-bit code.

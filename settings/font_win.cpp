@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "settings/asciitext.h"
 #include "settings/fontplatform.h"

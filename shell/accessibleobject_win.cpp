@@ -1,6 +1,5 @@
 #include "shell/accessibleobject_win.h"
 
-#include <climits>
 #include <string>
 
 namespace {
@@ -32,29 +31,20 @@ HRESULT Answer(long value, VARIANT* out) {
     return S_OK;
 }
 
-// How far the candidate lies from the origin in the direction, or -1 when it does not lie wholly there.
-long DistanceInDirection(long direction, const RECT& from, const RECT& to) {
-    switch (direction) {
-        case NAVDIR_UP:
-            return to.bottom <= from.top ? from.top - to.bottom : -1;
-        case NAVDIR_DOWN:
-            return to.top >= from.bottom ? to.top - from.bottom : -1;
-        case NAVDIR_LEFT:
-            return to.right <= from.left ? from.left - to.right : -1;
-        case NAVDIR_RIGHT:
-            return to.left >= from.right ? to.left - from.right : -1;
-        default:
-            return -1;
+// Every IAccessible call is answered through this: an exception that escapes the answer (a failed
+// allocation, a failing element) becomes E_FAIL instead of unwinding into the caller's COM runtime.
+template <typename Body>
+HRESULT Guarded(Body&& body) noexcept {
+    try {
+        return body();
+    } catch (...) {
+        return E_FAIL;
     }
 }
 
-// How far the candidate's centre lies off the line through the origin's centre in the direction.
-long Offset(long direction, const RECT& from, const RECT& to) {
-    const bool vertical = direction == NAVDIR_UP || direction == NAVDIR_DOWN;
-    const long a = vertical ? (from.left + from.right) / 2 : (from.top + from.bottom) / 2;
-    const long b = vertical ? (to.left + to.right) / 2 : (to.top + to.bottom) / 2;
-    return a > b ? a - b : b - a;
-}
+static_assert(navUp == NAVDIR_UP && navDown == NAVDIR_DOWN && navLeft == NAVDIR_LEFT && navRight == NAVDIR_RIGHT &&
+              navNext == NAVDIR_NEXT && navPrevious == NAVDIR_PREVIOUS && navFirstChild == NAVDIR_FIRSTCHILD &&
+              navLastChild == NAVDIR_LASTCHILD);
 
 constexpr long kHiddenStates = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
 
@@ -215,55 +205,65 @@ HRESULT TAccessibleObject::ChildResult(long id, VARIANT* result) {
     return Answer(id, result);
 }
 
-// The answer of the system's object for the client area itself or for a child window.
-#define ANSWER_FROM_SYSTEM(child, call)                            \
-    do {                                                           \
-        const UniqueCom<IAccessible> system = SystemObject(child); \
-        if (!system)                                               \
-            return E_FAIL;                                         \
-        return system.get()->call;                                 \
-    } while (false)
+std::vector<TNavElement> TAccessibleObject::NavElements() {
+    std::vector<TNavElement> boxes;
+    const int count = elements_->AccessibleCount();
+    boxes.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const TAccessibleElement e = elements_->AccessibleElement(i);
+        const RECT& r = e.ScreenRect;
+        boxes.push_back(TNavElement{TGeomRect{r.left, r.top, r.right, r.bottom}, (e.State & kHiddenStates) != 0});
+    }
+    return boxes;
+}
 
 // --- IAccessible ----------------------------------------------------------------------------------
 
 STDMETHODIMP TAccessibleObject::get_accParent(IDispatch** parent) {
-    if (!parent)
-        return E_POINTER;
-    *parent = nullptr;
-    if (!Connected())
-        return CO_E_OBJNOTCONNECTED;
-    ANSWER_FROM_SYSTEM(Child{Child::Self}, get_accParent(parent));
+    return Guarded([&]() -> HRESULT {
+        if (!parent)
+            return E_POINTER;
+        *parent = nullptr;
+        if (!Connected())
+            return CO_E_OBJNOTCONNECTED;
+        const UniqueCom<IAccessible> system = SystemObject(Child{Child::Self});
+        return system ? system.get()->get_accParent(parent) : E_FAIL;
+    });
 }
 
 STDMETHODIMP TAccessibleObject::get_accChildCount(long* count) {
-    if (!count)
-        return E_POINTER;
-    *count = 0;
-    if (!Connected())
-        return CO_E_OBJNOTCONNECTED;
-    *count = ChildCount();
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+        if (!count)
+            return E_POINTER;
+        *count = 0;
+        if (!Connected())
+            return CO_E_OBJNOTCONNECTED;
+        *count = ChildCount();
+        return S_OK;
+    });
 }
 
 STDMETHODIMP TAccessibleObject::get_accChild(VARIANT child, IDispatch** object) {
-    if (!object)
-        return E_POINTER;
-    *object = nullptr;
-    if (!Connected())
-        return CO_E_OBJNOTCONNECTED;
-    const Child c = Resolve(child);
-    switch (c.kind) {
-        case Child::Element:
-            return S_FALSE;  // a simple element: the caller asks this object about it
-        case Child::Window: {
-            const UniqueCom<IAccessible> system = SystemObject(c);
-            if (!system)
-                return E_FAIL;
-            return system.get()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(object));
+    return Guarded([&]() -> HRESULT {
+        if (!object)
+            return E_POINTER;
+        *object = nullptr;
+        if (!Connected())
+            return CO_E_OBJNOTCONNECTED;
+        const Child c = Resolve(child);
+        switch (c.kind) {
+            case Child::Element:
+                return S_FALSE;  // a simple element: the caller asks this object about it
+            case Child::Window: {
+                const UniqueCom<IAccessible> system = SystemObject(c);
+                if (!system)
+                    return E_FAIL;
+                return system.get()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(object));
+            }
+            default:
+                return E_INVALIDARG;
         }
-        default:
-            return E_INVALIDARG;
-    }
+    });
 }
 
 template <typename Out, typename Value>
@@ -271,25 +271,27 @@ HRESULT TAccessibleObject::PropertyOf(VARIANT child,
                                       Out* out,
                                       Value TAccessibleElement::*field,
                                       HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, Out*)) {
-    if (!out)
-        return E_POINTER;
-    ClearAnswer(out);
-    if (!Connected())
-        return CO_E_OBJNOTCONNECTED;
-    const Child c = Resolve(child);
-    switch (c.kind) {
-        case Child::Element:
-            return field ? Answer(elements_->AccessibleElement(c.index).*field, out) : S_FALSE;
-        case Child::Self:
-        case Child::Window: {
-            const UniqueCom<IAccessible> system = SystemObject(c);
-            if (!system)
-                return S_FALSE;
-            return (system.get()->*standard)(ChildIdVariant(CHILDID_SELF), out);
+    return Guarded([&]() -> HRESULT {
+        if (!out)
+            return E_POINTER;
+        ClearAnswer(out);
+        if (!Connected())
+            return CO_E_OBJNOTCONNECTED;
+        const Child c = Resolve(child);
+        switch (c.kind) {
+            case Child::Element:
+                return field ? Answer(elements_->AccessibleElement(c.index).*field, out) : S_FALSE;
+            case Child::Self:
+            case Child::Window: {
+                const UniqueCom<IAccessible> system = SystemObject(c);
+                if (!system)
+                    return S_FALSE;
+                return (system.get()->*standard)(ChildIdVariant(CHILDID_SELF), out);
+            }
+            default:
+                return E_INVALIDARG;
         }
-        default:
-            return E_INVALIDARG;
-    }
+    });
 }
 
 STDMETHODIMP TAccessibleObject::get_accName(VARIANT child, BSTR* name) {
@@ -325,23 +327,28 @@ STDMETHODIMP TAccessibleObject::get_accState(VARIANT child, VARIANT* state) {
 }
 
 STDMETHODIMP TAccessibleObject::get_accHelpTopic(BSTR* file, VARIANT child, long* topic) {
-    if (!file || !topic)
-        return E_POINTER;
-    *file = nullptr;
-    *topic = 0;
-    if (!Connected())
-        return CO_E_OBJNOTCONNECTED;
-    return Resolve(child).kind == Child::Invalid ? E_INVALIDARG : S_FALSE;
+    return Guarded([&]() -> HRESULT {
+        if (!file || !topic)
+            return E_POINTER;
+        *file = nullptr;
+        *topic = 0;
+        if (!Connected())
+            return CO_E_OBJNOTCONNECTED;
+        return Resolve(child).kind == Child::Invalid ? E_INVALIDARG : S_FALSE;
+    });
 }
 
 STDMETHODIMP TAccessibleObject::get_accFocus(VARIANT* focus) {
-    if (!focus)
-        return E_POINTER;
-    VariantInit(focus);
-    if (!Connected())
-        return CO_E_OBJNOTCONNECTED;
-    // The elements never take the keyboard focus; the window itself may have it.
-    ANSWER_FROM_SYSTEM(Child{Child::Self}, get_accFocus(focus));
+    return Guarded([&]() -> HRESULT {
+        if (!focus)
+            return E_POINTER;
+        VariantInit(focus);
+        if (!Connected())
+            return CO_E_OBJNOTCONNECTED;
+        // The elements never take the keyboard focus; the window itself may have it.
+        const UniqueCom<IAccessible> system = SystemObject(Child{Child::Self});
+        return system ? system.get()->get_accFocus(focus) : E_FAIL;
+    });
 }
 
 STDMETHODIMP TAccessibleObject::get_accSelection(VARIANT* selection) {
@@ -352,29 +359,30 @@ STDMETHODIMP TAccessibleObject::get_accSelection(VARIANT* selection) {
 }
 
 STDMETHODIMP TAccessibleObject::accSelect(long flags, VARIANT child) {
-    if (!Connected())
-        return CO_E_OBJNOTCONNECTED;
-    const Child c = Resolve(child);
-    switch (c.kind) {
-        case Child::Element:
-            return DISP_E_MEMBERNOTFOUND;  // the elements take neither focus nor selection
-        case Child::Self:
-        case Child::Window:
-            ANSWER_FROM_SYSTEM(c, accSelect(flags, ChildIdVariant(CHILDID_SELF)));
-        default:
+    return Guarded([&]() -> HRESULT {
+        if (!Connected())
+            return CO_E_OBJNOTCONNECTED;
+        const Child c = Resolve(child);
+        if (c.kind == Child::Invalid)
             return E_INVALIDARG;
-    }
+        if (c.kind == Child::Element)
+            return DISP_E_MEMBERNOTFOUND;  // the elements take neither focus nor selection
+        const UniqueCom<IAccessible> system = SystemObject(c);
+        return system ? system.get()->accSelect(flags, ChildIdVariant(CHILDID_SELF)) : E_FAIL;
+    });
 }
 
 STDMETHODIMP TAccessibleObject::accLocation(long* left, long* top, long* width, long* height, VARIANT child) {
-    if (!left || !top || !width || !height)
-        return E_POINTER;
-    *left = *top = *width = *height = 0;
-    if (!Connected())
-        return CO_E_OBJNOTCONNECTED;
-    const Child c = Resolve(child);
-    switch (c.kind) {
-        case Child::Element: {
+    return Guarded([&]() -> HRESULT {
+        if (!left || !top || !width || !height)
+            return E_POINTER;
+        *left = *top = *width = *height = 0;
+        if (!Connected())
+            return CO_E_OBJNOTCONNECTED;
+        const Child c = Resolve(child);
+        if (c.kind == Child::Invalid)
+            return E_INVALIDARG;
+        if (c.kind == Child::Element) {
             const RECT r = elements_->AccessibleElement(c.index).ScreenRect;
             *left = r.left;
             *top = r.top;
@@ -382,114 +390,75 @@ STDMETHODIMP TAccessibleObject::accLocation(long* left, long* top, long* width, 
             *height = r.bottom - r.top;
             return S_OK;
         }
-        case Child::Self:
-        case Child::Window:
-            ANSWER_FROM_SYSTEM(c, accLocation(left, top, width, height, ChildIdVariant(CHILDID_SELF)));
-        default:
-            return E_INVALIDARG;
-    }
-}
-
-long TAccessibleObject::NavigateSpatially(long direction, int from) {
-    const RECT origin = elements_->AccessibleElement(from).ScreenRect;
-    long best = 0, bestDistance = LONG_MAX, bestOffset = LONG_MAX;
-    for (int i = 0; i < elements_->AccessibleCount(); ++i) {
-        const TAccessibleElement e = elements_->AccessibleElement(i);
-        if (i == from || (e.State & kHiddenStates))
-            continue;
-        const long distance = DistanceInDirection(direction, origin, e.ScreenRect);
-        const long offset = Offset(direction, origin, e.ScreenRect);
-        if (distance < 0 || distance > bestDistance || (distance == bestDistance && offset >= bestOffset))
-            continue;
-        best = i + 1;
-        bestDistance = distance;
-        bestOffset = offset;
-    }
-    return best;
+        const UniqueCom<IAccessible> system = SystemObject(c);
+        return system ? system.get()->accLocation(left, top, width, height, ChildIdVariant(CHILDID_SELF)) : E_FAIL;
+    });
 }
 
 STDMETHODIMP TAccessibleObject::accNavigate(long direction, VARIANT start, VARIANT* end) {
-    if (!end)
-        return E_POINTER;
-    VariantInit(end);
-    if (!Connected())
-        return CO_E_OBJNOTCONNECTED;
-    const Child c = Resolve(start);
-    const long count = ChildCount();
-    long id = 0;
-    switch (c.kind) {
-        case Child::Self:
-            if (direction == NAVDIR_FIRSTCHILD)
-                id = count > 0 ? 1 : 0;
-            else if (direction == NAVDIR_LASTCHILD)
-                id = count;
-            else
-                ANSWER_FROM_SYSTEM(c, accNavigate(direction, start, end));  // the window among its siblings
-            break;
-        case Child::Element:
-        case Child::Window: {
-            const long from = start.lVal;
-            if (direction == NAVDIR_NEXT)
-                id = from < count ? from + 1 : 0;
-            else if (direction == NAVDIR_PREVIOUS)
-                id = from - 1;
-            else if (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD)
-                id = 0;  // nothing inside a simple element
-            else if (c.kind == Child::Element && direction >= NAVDIR_UP && direction <= NAVDIR_RIGHT)
-                id = NavigateSpatially(direction, c.index);
-            else
-                return DISP_E_MEMBERNOTFOUND;
-            break;
-        }
-        default:
+    return Guarded([&]() -> HRESULT {
+        if (!end)
+            return E_POINTER;
+        VariantInit(end);
+        if (!Connected())
+            return CO_E_OBJNOTCONNECTED;
+        const Child c = Resolve(start);
+        if (c.kind == Child::Invalid)
             return E_INVALIDARG;
-    }
-    if (id <= 0)
-        return S_FALSE;
-    return ChildResult(id, end);
+        const long from = c.kind == Child::Self ? 0 : start.lVal;
+        const TNavigation to = Navigate(direction, from, ChildCount(), NavElements());
+        switch (to.kind) {
+            case TNavigation::ToSystem: {  // the window among its siblings
+                const UniqueCom<IAccessible> system = SystemObject(c);
+                return system ? system.get()->accNavigate(direction, start, end) : E_FAIL;
+            }
+            case TNavigation::Unsupported:
+                return DISP_E_MEMBERNOTFOUND;
+            default:
+                return to.id > 0 ? ChildResult(to.id, end) : S_FALSE;
+        }
+    });
 }
 
 STDMETHODIMP TAccessibleObject::accHitTest(long x, long y, VARIANT* child) {
-    if (!child)
-        return E_POINTER;
-    VariantInit(child);
-    if (!Connected())
-        return CO_E_OBJNOTCONNECTED;
-    const POINT point{x, y};
-    RECT client;
-    GetClientRect(window_, &client);
-    MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    if (!PtInRect(&client, point))
-        return S_FALSE;
-    // Child windows lie above everything the window draws itself.
-    if (elements_->AccessibleChildWindows()) {
-        POINT inside = point;
-        ScreenToClient(window_, &inside);
-        HWND hit = ChildWindowFromPointEx(window_, inside, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-        if (hit && hit != window_) {
-            UniqueCom<IAccessible> object = SystemObject(Child{Child::Window, -1, hit});
-            if (object) {
-                child->vt = VT_DISPATCH;
-                child->pdispVal = object.release();
-                return S_OK;
+    return Guarded([&]() -> HRESULT {
+        if (!child)
+            return E_POINTER;
+        VariantInit(child);
+        if (!Connected())
+            return CO_E_OBJNOTCONNECTED;
+        const POINT point{x, y};
+        RECT client;
+        GetClientRect(window_, &client);
+        MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        if (!PtInRect(&client, point))
+            return S_FALSE;
+        // Child windows lie above everything the window draws itself.
+        if (elements_->AccessibleChildWindows()) {
+            POINT inside = point;
+            ScreenToClient(window_, &inside);
+            HWND hit = ChildWindowFromPointEx(window_, inside, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+            if (hit && hit != window_) {
+                UniqueCom<IAccessible> object = SystemObject(Child{Child::Window, -1, hit});
+                if (object) {
+                    child->vt = VT_DISPATCH;
+                    child->pdispVal = object.release();
+                    return S_OK;
+                }
             }
         }
-    }
-    // Elements added later lie above earlier ones.
-    for (int i = elements_->AccessibleCount() - 1; i >= 0; --i) {
-        const TAccessibleElement e = elements_->AccessibleElement(i);
-        if (!(e.State & kHiddenStates) && PtInRect(&e.ScreenRect, point))
-            return Answer(i + 1, child);
-    }
-    return Answer(CHILDID_SELF, child);
+        return Answer(HitElement(NavElements(), x, y), child);  // none: the client area itself
+    });
 }
 
 STDMETHODIMP TAccessibleObject::accDoDefaultAction(VARIANT child) {
-    if (!Connected())
-        return CO_E_OBJNOTCONNECTED;
-    const Child c = Resolve(child);
-    switch (c.kind) {
-        case Child::Element: {
+    return Guarded([&]() -> HRESULT {
+        if (!Connected())
+            return CO_E_OBJNOTCONNECTED;
+        const Child c = Resolve(child);
+        if (c.kind == Child::Invalid)
+            return E_INVALIDARG;
+        if (c.kind == Child::Element) {
             const TAccessibleElement e = elements_->AccessibleElement(c.index);
             if (e.DefaultAction.empty() || (e.State & (STATE_SYSTEM_UNAVAILABLE | kHiddenStates)))
                 return DISP_E_MEMBERNOTFOUND;
@@ -497,12 +466,9 @@ STDMETHODIMP TAccessibleObject::accDoDefaultAction(VARIANT child) {
             // dialog, and the reader that asked must not wait for the user to close it.
             return PostMessageA(window_, AccessibleActionMessage(), static_cast<WPARAM>(c.index), 0) ? S_OK : E_FAIL;
         }
-        case Child::Self:
-        case Child::Window:
-            ANSWER_FROM_SYSTEM(c, accDoDefaultAction(ChildIdVariant(CHILDID_SELF)));
-        default:
-            return E_INVALIDARG;
-    }
+        const UniqueCom<IAccessible> system = SystemObject(c);
+        return system ? system.get()->accDoDefaultAction(ChildIdVariant(CHILDID_SELF)) : E_FAIL;
+    });
 }
 
 STDMETHODIMP TAccessibleObject::put_accName(VARIANT, BSTR) {

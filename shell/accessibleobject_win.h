@@ -14,6 +14,7 @@
 
 #include "base/handles_win.h"
 #include "shell/accessibleelements_win.h"
+#include "shell/accessiblenav.h"
 
 class TAccessibleObject final : public IAccessible, public IOleWindow {
 public:
@@ -80,7 +81,8 @@ private:
     Child Resolve(const VARIANT& child);
     // The child id as the answer of a navigation or hit test: window children as their objects.
     HRESULT ChildResult(long id, VARIANT* result);
-    long NavigateSpatially(long direction, int from);
+    // Where the elements lie and which are hidden, for navigation and hit testing.
+    std::vector<TNavElement> NavElements();
     // A property: the element's field (none: no answer), or the system object's answer for the
     // client area itself and for a child window.
     template <typename Out, typename Value>

@@ -1,16 +1,13 @@
 // The message loop of the application object and its idle step.
+#include "base/scopeexit.h"
 #include "shell/application_win.h"
 #include "shell/controlcanvas_win.h"
 #include "shell/dialogkeys_win.h"
 #include "shell/form_win.h"
 
 void TApplication::Run() {
-    running_ = true;
+    const ScopedValue running(running_, true, false);
     ran_ = true;
-    struct ClearRunning {
-        bool& flag;
-        ~ClearRunning() { flag = false; }
-    } clear{running_};
     if (!mainForm_)
         return;
     if (CmdShow == SW_SHOWMAXIMIZED)

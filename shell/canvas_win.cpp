@@ -1,5 +1,6 @@
 #include "shell/canvas_win.h"
 
+#include "base/dcguards_win.h"
 #include "settings/font_win.h"
 
 void TBrush::SetColor(TColor color) {

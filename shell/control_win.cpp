@@ -1,6 +1,7 @@
 #include "shell/control_win.h"
 
 #include "base/dcguards_win.h"
+#include "base/scopeexit.h"
 #include "shell/accessibleelements_win.h"
 #include "shell/application_win.h"
 #include "shell/wincontrol_win.h"
@@ -151,14 +152,10 @@ void TControl::FontChanged() {
 void TControl::CMParentFontChanged(TMessage&) {
     if (!parentFont_ || !parent_)
         return;
-    fontFromParent_ = true;
-    try {
+    {
+        const ScopedValue fromParent(fontFromParent_, true, false);
         font_.Assign(parent_->Font());
-    } catch (...) {
-        fontFromParent_ = false;
-        throw;
     }
-    fontFromParent_ = false;
     parentFont_ = true;  // a font-change handler may have cleared it while the copy went in
 }
 
@@ -264,12 +261,7 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 }
 
 void TControl::PerformMouse(TMessage& message, POINT local) {
-    struct Restore {
-        const POINT*& slot;
-        const POINT* previous;
-        ~Restore() { slot = previous; }
-    } restore{routedPoint_, routedPoint_};
-    routedPoint_ = &local;
+    const ScopedValue<const POINT*> routed(routedPoint_, &local);
     WndProc(message);
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/dcguards_win.h"
 #include "shell/wincontrol_win.h"
 
 namespace {

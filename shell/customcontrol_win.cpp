@@ -1,15 +1,13 @@
 #include "shell/customcontrol_win.h"
 
+#include "base/scopeexit.h"
+
 namespace {
 // Draws through the canvas on a paint's device context, detaching it afterwards whatever happens.
 template <typename Paint>
 void PaintOn(TControlCanvas& canvas, HDC dc, Paint paint) {
-    struct Detach {
-        TControlCanvas& canvas;
-        ~Detach() { canvas.EndPaintOn(); }
-    };
     canvas.BeginPaintOn(dc);
-    const Detach detach{canvas};
+    const ScopeExit detach([&canvas] { canvas.EndPaintOn(); });
     paint();
 }
 }  // namespace

@@ -1,5 +1,6 @@
 // Showing a form modally: a nested message loop on the GUI thread while the thread's other windows
 // are disabled.
+#include "base/scopeexit.h"
 #include "shell/application_win.h"
 #include "shell/form_win.h"
 #include "shell/threadwindows_win.h"
@@ -23,11 +24,7 @@ int TForm::ShowModal() {
     bool stillActive = false;
     {
         const DisabledThreadWindows disabled(HandleIfAllocated());
-        modal_ = true;
-        struct EndModal {
-            TForm& form;
-            ~EndModal() { form.modal_ = false; }
-        } endModal{*this};
+        const ScopedValue modal(modal_, true, false);
         modalResult_ = 0;
         Show();
         SetActiveWindow(HandleIfAllocated());

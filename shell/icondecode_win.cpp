@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/dcguards_win.h"
 #include "base/exceptions.h"
 #include "base/icoformat.h"
 #include "base/strings.h"

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "base/strings.h"
 #include "settings/font_win.h"

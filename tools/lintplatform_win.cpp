@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "base/icoformat.h"
 #include "settings/font_win.h"

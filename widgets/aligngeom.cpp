@@ -1,8 +1,5 @@
 #include "widgets/aligngeom.h"
 
-#include <algorithm>
-#include <limits>
-
 namespace {
 
 // Where the box starts along one axis: 0 = near edge, 1 = centred, 2 = far edge.
@@ -13,16 +10,12 @@ int64_t AxisOffset(int placement, int64_t outerSize, int64_t innerSize) {
     return placement == 1 ? difference / 2 : difference;  // C++ division truncates toward zero
 }
 
-int32_t Saturate(int64_t value) {
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
 }  // namespace
 
 TGeomRect LMDAlignRect(TLMDAlignment alignment, const TGeomRect& inner, const TGeomRect& outer) {
     const int column = alignment % 3, row = alignment / 3;
     const int64_t left = outer.left + AxisOffset(column, outer.Width(), inner.Width());
     const int64_t top = outer.top + AxisOffset(row, outer.Height(), inner.Height());
-    return TGeomRect{Saturate(left), Saturate(top), Saturate(left + inner.Width()), Saturate(top + inner.Height())};
+    return TGeomRect{SaturateInt32(left), SaturateInt32(top), SaturateInt32(left + inner.Width()),
+                     SaturateInt32(top + inner.Height())};
 }

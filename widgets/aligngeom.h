@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "shell/geometry.h"
+
 enum TLMDAlignment : uint8_t {
     agTopLeft,
     agTopCenter,
@@ -13,14 +15,6 @@ enum TLMDAlignment : uint8_t {
     agBottomLeft,
     agBottomCenter,
     agBottomRight
-};
-
-// A rectangle with the same fields as the platform's RECT: right and bottom are exclusive.
-struct TGeomRect {
-    int32_t left = 0, top = 0, right = 0, bottom = 0;
-    int64_t Width() const { return int64_t{right} - left; }
-    int64_t Height() const { return int64_t{bottom} - top; }
-    bool operator==(const TGeomRect&) const = default;
 };
 
 // A rectangle of inner's size placed in outer: x is 0, (W - w) / 2 or W - w for the left, centred and

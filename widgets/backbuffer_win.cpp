@@ -1,5 +1,6 @@
 #include "widgets/backbuffer_win.h"
 
+#include "base/dcguards_win.h"
 #include "base/syserror_win.h"
 
 TLMDBackBuffer::TLMDBackBuffer() : dc_(CreateCompatibleDC(nullptr)) {

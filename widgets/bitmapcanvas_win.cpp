@@ -4,8 +4,9 @@ void TBitmapCanvas::CreateHandle() {
     UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
     if (!dc)
         return;
-    previous_ = bitmap_.Handle() ? SelectObject(dc.get(), bitmap_.Handle()) : nullptr;
+    selected_.reset();
     dc_ = std::move(dc);
+    selected_ = ScopedSelect(dc_.get(), bitmap_.Handle());
     SetHandle(dc_.get());
 }
 
@@ -13,8 +14,6 @@ void TBitmapCanvas::FreeHandle() {
     if (!dc_)
         return;
     SetHandle(nullptr);
-    if (previous_)
-        SelectObject(dc_.get(), previous_);
-    previous_ = nullptr;
+    selected_.reset();  // the bitmap leaves the context before the context goes
     dc_.reset();
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "shell/bitmap_win.h"
 #include "shell/canvas_win.h"
@@ -23,5 +24,5 @@ protected:
 private:
     const TBitmap& bitmap_;
     UniqueMemoryDC dc_;
-    HGDIOBJ previous_ = nullptr;
+    ScopedSelect selected_;  // the bitmap in dc_
 };

@@ -1,8 +1,9 @@
 #include "widgets/bitmapdraw_win.h"
 
 #include <functional>
-#include <memory>
+#include <optional>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "widgets/drawflags.h"
 
@@ -49,23 +50,6 @@ void MaskedBlit(HDC target, const TDrawBox& box, HDC source, int width, int heig
     SetTextColor(target, oldText);
 }
 
-// Restricts a device context's clipping to a rectangle for its lifetime.
-class ScopedClip {
-public:
-    ScopedClip(HDC dc, const RECT& rect) : dc_(dc), saved_(CreateRectRgn(0, 0, 0, 0)) {
-        hadRegion_ = saved_ && GetClipRgn(dc, saved_.get()) == 1;
-        IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-    }
-    ~ScopedClip() { SelectClipRgn(dc_, hadRegion_ ? saved_.get() : nullptr); }
-    ScopedClip(const ScopedClip&) = delete;
-    ScopedClip& operator=(const ScopedClip&) = delete;
-
-private:
-    HDC dc_;
-    UniqueRegion saved_;
-    bool hadRegion_ = false;
-};
-
 }  // namespace
 
 void DrawPicture(TCanvas& canvas,
@@ -82,13 +66,13 @@ void DrawPicture(TCanvas& canvas,
     if (GetCurrentPositionEx(source.dc, &pen) && pen.x == -1)
         return;
     ScopedPalette palette(target, (flags & kDrawPalette) ? source.palette : nullptr);
-    std::unique_ptr<ScopedClip> clip;
+    std::optional<ScopedClipRect> clip;
     if (flags & kDrawClip) {
         RECT clipRect = rect;
         if (clipOffset != 0)
             OffsetRect(&clipRect, static_cast<int16_t>(clipOffset & 0xFFFF),
                        static_cast<int16_t>(static_cast<uint32_t>(clipOffset) >> 16));
-        clip = std::make_unique<ScopedClip>(target, clipRect);
+        clip.emplace(target, clipRect);
     }
     const int w = source.width, h = source.height;
     if (w <= 0 || h <= 0)

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/bytes.h"
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "base/memorystream.h"
 

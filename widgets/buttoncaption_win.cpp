@@ -1,19 +1,14 @@
 #include "widgets/buttonlayout_win.h"
 
-#include <algorithm>
-#include <limits>
-
+#include "shell/geometry.h"
 #include "widgets/aligngeom_win.h"
 
 namespace {
 
-LONG Shifted(LONG value, int64_t by) {
-    return static_cast<LONG>(
-        std::clamp<int64_t>(value + by, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max()));
-}
-
+// Moves the rectangle, each coordinate held at the ends of the 32-bit range.
 void Shift(RECT& rect, int64_t dx, int64_t dy) {
-    rect = RECT{Shifted(rect.left, dx), Shifted(rect.top, dy), Shifted(rect.right, dx), Shifted(rect.bottom, dy)};
+    rect = RECT{SaturateInt32(rect.left + dx), SaturateInt32(rect.top + dy), SaturateInt32(rect.right + dx),
+                SaturateInt32(rect.bottom + dy)};
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "widgets/buttonface_win.h"
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 
 namespace {

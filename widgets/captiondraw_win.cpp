@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "base/dcguards_win.h"
+#include "base/handles_win.h"
 #include "settings/font_win.h"
 #include "widgets/captionpasses_win.h"
 
@@ -129,7 +131,7 @@ void LMDDrawTextExt(TCanvas& canvas,
     HDC dc = canvas.Handle();
     if (!dc)
         return;
-    std::optional<ScopedClip> clip;
+    std::optional<ScopedClipRect> clip;
     if (styles.Contains(dtClip))
         clip.emplace(dc, clipRect ? *clipRect : textRect);
 

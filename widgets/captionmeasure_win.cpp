@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "base/handles_win.h"
+#include "base/dcguards_win.h"
 #include "widgets/captionpasses_win.h"
 
 namespace {

@@ -1,24 +1,7 @@
 #include "widgets/captionpasses_win.h"
 
-ScopedClip::ScopedClip(HDC dc, const RECT& rect) : dc_(dc), saved_(CreateRectRgn(0, 0, 0, 0)) {
-    hadRegion_ = saved_ && GetClipRgn(dc, saved_.get()) == 1;
-    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-}
-
-ScopedClip::~ScopedClip() {
-    // GetClipRgn and SelectClipRgn both work in device coordinates, so the saved region fits as it is.
-    SelectClipRgn(dc_, hadRegion_ ? saved_.get() : nullptr);
-}
-
-ScopedCharacterExtra::ScopedCharacterExtra(HDC dc, int extra) : dc_(dc), set_(extra != 0) {
-    if (set_)
-        previous_ = SetTextCharacterExtra(dc, extra);
-}
-
-ScopedCharacterExtra::~ScopedCharacterExtra() {
-    if (set_)
-        SetTextCharacterExtra(dc_, previous_ == static_cast<int>(0x80000000) ? 0 : previous_);
-}
+#include "base/dcguards_win.h"
+#include "base/handles_win.h"
 
 TextPasses::TextPasses(HDC dc, const std::string& text, const RECT& rect, UINT format, bool rotated)
     // The text is never changed in place: drawing has no room for DT_MODIFYSTRING's ellipsis.

@@ -120,7 +120,11 @@ void TLMDBaseGraphicButton::SetMouseOver(bool value) {
 }
 
 bool TLMDBaseGraphicButton::VerifyTransparency(int x, int y) const {
-    return x >= 0 && x <= Width() && y >= 0 && y <= Height();
+    return ContainsWithFarEdges(TGeomRect{0, 0, Width(), Height()}, x, y);
+}
+
+TGeomRect TLMDBaseGraphicButton::ClientBox() const {
+    return TGeomRect{0, 0, ClientWidth(), ClientHeight()};
 }
 
 bool TLMDBaseGraphicButton::CursorInside() const {
@@ -131,7 +135,7 @@ bool TLMDBaseGraphicButton::CursorInside() const {
     if (ownHitTest_)
         return VerifyTransparency(p.x, p.y);
     // The row just below the button still counts, as it does for a release.
-    return p.x >= 0 && p.x < ClientWidth() && p.y >= 0 && p.y <= ClientHeight();
+    return ContainsWithBottomEdge(ClientBox(), p.x, p.y);
 }
 
 void TLMDBaseGraphicButton::VerifyMouseOver() {
@@ -173,7 +177,7 @@ void TLMDBaseGraphicButton::MouseMove(TShiftState shift, int x, int y) {
     if (!Enabled())
         return;
     // While the button is held, both far edges count as on it.
-    const bool inside = x >= 0 && x <= ClientWidth() && y >= 0 && y <= ClientHeight();
+    const bool inside = ContainsWithFarEdges(ClientBox(), x, y);
     StateChange(mouseTracking_ ? (inside ? bsDown : bsUp) : buttonState_);
     if (inside && !mouseOver_) {
         if (buttonState_ == bsUp && hoverEnabled_)
@@ -190,7 +194,7 @@ void TLMDBaseGraphicButton::MouseUp(TMouseButton button, TShiftState shift, int 
     if (!mouseTracking_ || button != mbLeft)
         return;
     mouseTracking_ = false;
-    const bool inside = x >= 0 && x < ClientWidth() && y >= 0 && y <= ClientHeight();
+    const bool inside = ContainsWithBottomEdge(ClientBox(), x, y);
     TLMDButtonState newState = Disabled() ? buttonState_ : bsUp;
     if (inside && hoverEnabled_ && !Disabled())
         newState = bsMouseOver;
@@ -213,16 +217,7 @@ void TLMDBaseGraphicButton::PostClick(TLMDButtonState newState) {
         StateChange(bsUp);
         return;
     }
-    postClickUpdate_ = 1;
-    struct Clear {
-        int32_t& flag;
-        ~Clear() { flag = 0; }
-    } clear{postClickUpdate_};
     StateChange(newState == bsUp ? bsMouseOver : newState);
-}
-
-void TLMDBaseGraphicButton::Click() {
-    TLMDBaseControl::Click();
 }
 
 void TLMDBaseGraphicButton::ClickReported() {
@@ -254,7 +249,8 @@ void TLMDBaseGraphicButton::CMDialogChar(TMessage& message) {
     GetCursorPos(&cursor);
     const POINT p = Parent()->ScreenToClient(cursor);
     const RECT bounds = BoundsRect();
-    if (!(bounds.left < p.x && p.x < bounds.right && bounds.top < p.y && p.y < bounds.bottom)) {
+    // The accelerator's hover look stays only while the cursor lies strictly inside the button.
+    if (!ContainsStrictly(TGeomRect{bounds.left, bounds.top, bounds.right, bounds.bottom}, p.x, p.y)) {
         SetMouseOver(false);
         Repaint();
     }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "shell/geometry.h"
 #include "shell/timers_win.h"
 #include "widgets/buttonlayout_win.h"
 #include "widgets/buttontypes.h"
@@ -46,7 +47,6 @@ public:
     TLMDButtonLayout& ButtonLayout() { return buttonLayout_; }
 
 protected:
-    void Click() override;
     virtual bool ShapeButtonColorChange() const { return false; }
     // With OwnHitTest, the points that belong to the button.
     virtual bool VerifyTransparency(int x, int y) const;
@@ -89,7 +89,9 @@ private:
     bool HotState() const;
     bool CanvasFontIsTrueType();
     bool Disabled() const { return buttonState_ == bsDisabledUp || buttonState_ == bsDisabledDown; }
-    // The cursor's position in the button's client coordinates, tested as the hover check does.
+    // The client area from (0, 0), for the point-inside rules (shell/geometry.h).
+    TGeomRect ClientBox() const;
+    // Whether the cursor lies on the button by the hover check's rule (the row below counts).
     bool CursorInside() const;
     // Calls Click, reporting an exception raised by the click handler instead of passing it on, so
     // that the button's own bookkeeping after the click still runs.
@@ -104,7 +106,6 @@ private:
     bool mouseTracking_ = false;
     bool transparent_ = false;
     TTimerHandle hoverTimer_ = 0;
-    int32_t postClickUpdate_ = 0;
     TColor enterColor_ = clCaptionText;
     bool enterColorChange_ = false;
     bool multiLine_ = false;

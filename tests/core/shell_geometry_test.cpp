@@ -30,4 +30,27 @@ TEST(ControlGeometry, MousePositionWordsSaturateAtSixteenBits) {
     EXPECT_EQ(SaturateInt32(int64_t{1} << 40), INT_MAX);
 }
 
+TEST(ControlGeometry, EachPointInsideRuleTakesItsOwnEdges) {
+    const TGeomRect box{10, 20, 30, 40};
+    const struct {
+        int64_t x, y;
+        bool halfOpen, farEdges, bottomEdge, strictly;
+    } cases[] = {
+        {15, 25, true, true, true, true},     // well inside
+        {10, 20, true, true, true, false},    // the top-left corner
+        {30, 25, false, true, false, false},  // the right edge
+        {15, 40, false, true, true, false},   // the bottom edge
+        {30, 40, false, true, false, false},  // the bottom-right corner
+        {9, 25, false, false, false, false},
+        {15, 41, false, false, false, false},
+        {11, 21, true, true, true, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Contains(box, c.x, c.y), c.halfOpen) << c.x << "," << c.y;
+        EXPECT_EQ(ContainsWithFarEdges(box, c.x, c.y), c.farEdges) << c.x << "," << c.y;
+        EXPECT_EQ(ContainsWithBottomEdge(box, c.x, c.y), c.bottomEdge) << c.x << "," << c.y;
+        EXPECT_EQ(ContainsStrictly(box, c.x, c.y), c.strictly) << c.x << "," << c.y;
+    }
+}
+
 }  // namespace

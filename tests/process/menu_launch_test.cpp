@@ -69,18 +69,6 @@ void ClickEntry(HWND menuWindow, int n) {
     PostMessageA(target, WM_LBUTTONUP, 0, at);
 }
 
-// Presses Enter on the open message dialog of the process; false when none opened in time.
-bool ConfirmDialog(const MenuProcess& menu) {
-    HWND dialog = menu.WaitForWindow("TMessageForm", 15000);
-    if (!dialog)
-        return false;
-    HWND button = FindWindowExA(dialog, nullptr, "TButton", nullptr);
-    PostMessageA(button ? button : dialog, WM_KEYDOWN, VK_RETURN, 1);
-    for (int i = 0; i < 300 && IsWindowVisible(dialog); ++i)
-        Sleep(20);
-    return !IsWindowVisible(dialog);
-}
-
 // The test's document type, opened by the recorder of one disc, registered in the classes root (the
 // shell under Wine does not look at the current user's own classes).
 class DocumentType {

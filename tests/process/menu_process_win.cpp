@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 
 namespace {
@@ -135,6 +136,17 @@ BoxText ReadMessageBox(HWND box) {
 
 void DismissMessageBox(HWND box) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+bool ConfirmDialog(const MenuProcess& menu) {
+    const HWND dialog = menu.WaitForWindow("TMessageForm", 15000);
+    if (!dialog)
+        return false;
+    const HWND button = FindWindowExA(dialog, nullptr, "TButton", nullptr);
+    PostMessageA(button ? button : dialog, WM_KEYDOWN, VK_RETURN, 1);
+    for (int i = 0; i < 300 && IsWindowVisible(dialog); ++i)
+        Sleep(20);
+    return !IsWindowVisible(dialog);
 }
 
 COLORREF ScreenPixel(POINT point) {

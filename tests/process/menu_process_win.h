@@ -53,6 +53,9 @@ struct BoxText {
 BoxText ReadMessageBox(HWND box);
 // Presses the box's default button.
 void DismissMessageBox(HWND box);
+// Presses Enter on the process's message dialog once it opens; false when none opened in time or it
+// stayed open.
+bool ConfirmDialog(const MenuProcess& menu);
 
 // The colour (0x00RRGGBB) that the screen shows at a point, read back from the screen.
 COLORREF ScreenPixel(POINT point);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "settings/color.h"
 #include "settings/fontplatform.h"

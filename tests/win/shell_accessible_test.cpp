@@ -4,6 +4,7 @@
 
 #include <oleacc.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -34,9 +35,14 @@ public:
     std::vector<TAccessibleElement> elements;
     std::vector<const TControl*> controls;
     std::vector<int> actions;
+    bool failing = false;  // every element read raises
 
     int AccessibleCount() override { return static_cast<int>(elements.size()); }
-    TAccessibleElement AccessibleElement(int index) override { return elements.at(static_cast<size_t>(index)); }
+    TAccessibleElement AccessibleElement(int index) override {
+        if (failing)
+            throw std::runtime_error("element unreadable");
+        return elements.at(static_cast<size_t>(index));
+    }
     int AccessibleIndexOf(const TControl* control) override {
         for (size_t i = 0; i < controls.size(); ++i)
             if (controls[i] == control)
@@ -175,6 +181,26 @@ TEST_F(AccessibleWindow, AfterTheWindowIsGoneEveryCallAnswersDisconnectedAndTheL
     // Nothing else holds the object: neither the window nor the uncollected answer.
     EXPECT_EQ(acc->Release(), 0u);
     acc = nullptr;
+}
+
+TEST_F(AccessibleWindow, AnExceptionWhileAnsweringIsAFailureNotAnUnwindIntoTheCaller) {
+    elements.failing = true;
+    BSTR text = nullptr;
+    EXPECT_EQ(acc->get_accName(Id(1), &text), E_FAIL);
+    EXPECT_EQ(text, nullptr);
+    long left = 1, top = 1, width = 1, height = 1;
+    EXPECT_EQ(acc->accLocation(&left, &top, &width, &height, Id(2)), E_FAIL);
+    VARIANT v;
+    EXPECT_EQ(acc->accHitTest(origin.x + 15, origin.y + 15, &v), E_FAIL);
+    EXPECT_EQ(acc->accNavigate(NAVDIR_DOWN, Id(1), &v), E_FAIL);
+    EXPECT_EQ(acc->accDoDefaultAction(Id(1)), E_FAIL);
+    // What does not read an element still answers.
+    long count = 0;
+    EXPECT_EQ(acc->get_accChildCount(&count), S_OK);
+    EXPECT_EQ(count, 4);
+    elements.failing = false;
+    EXPECT_EQ(acc->get_accName(Id(1), &text), S_OK);
+    SysFreeString(text);
 }
 
 // State change events reach a hook of this thread through its message queue.

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "shell/application_win.h"
 #include "shell/button_win.h"

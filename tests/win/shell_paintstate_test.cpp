@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "shell/application_win.h"
 #include "shell/form_win.h"

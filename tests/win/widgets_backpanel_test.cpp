@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/dcguards_win.h"
 #include "base/exceptions.h"
 #include "shell/application_win.h"
 #include "shell/form_win.h"

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/dcguards_win.h"
 #include "base/exceptions.h"
 #include "shell/application_win.h"
 #include "shell/form_win.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "shell/application_win.h"
 #include "shell/form_win.h"

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "shell/wincontrol_win.h"
 
