@@ -112,4 +112,6 @@ private:
     bool useCaption_ = true;
     TLMDFxCaption fontFX_;
     TLMDButtonLayout buttonLayout_;
+    // The caption's last measurement: a hover repaint changes none of what it depends on.
+    TCaptionMeasure captionMeasure_;
 };
