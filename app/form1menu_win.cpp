@@ -4,12 +4,15 @@
 #include "shell/application_win.h"
 
 void TForm1::BuildMenu() {
-    // The background: the list's first item, which the panel paints.
+    // The background: the list's first item, which the panel paints. The client area takes the
+    // bitmap's size before the list holds it, so that the panel builds its background buffer once,
+    // at the final size (added first, the buffer was built at the design size and twice more as
+    // the width and then the height grew).
     auto* item = new TLMDBitmapListItem(ImgList);
     item->Bitmap().LoadFromFile(MenuInfo->BackgroundPath());
-    ImgList->Add(item);
     SetClientWidth(item->Bitmap().Width());
     SetClientHeight(item->Bitmap().Height());
+    ImgList->Add(item);
     Application->SetTitle(MenuInfo->AppTaskName());
     SetCaption(MenuInfo->AppName());
     if (!MenuInfo->IconPath().empty()) {

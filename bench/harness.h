@@ -24,7 +24,9 @@ inline double BestSeconds(const std::function<void()>& body, int iterations = 10
 }
 
 inline void Report(const char* name, double seconds, double baseline_seconds, const char* baseline_name) {
-    std::printf("%-48s %10.3f ms   x%.2f of %s\n", name, seconds * 1e3, seconds / baseline_seconds, baseline_name);
+    const double ratio = seconds / baseline_seconds;
+    std::printf(ratio < 0.1 ? "%-48s %10.3f ms   x%.3f of %s\n" : "%-48s %10.3f ms   x%.2f of %s\n", name,
+                seconds * 1e3, ratio, baseline_name);
 }
 
 }  // namespace bench

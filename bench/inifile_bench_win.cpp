@@ -1,7 +1,9 @@
-// Reading a menu definition through the two INI back ends: the platform's GetPrivateProfileStringA
-// (what the menu uses on Windows) and the project's own parser (what it uses elsewhere), in one
-// process. A 20-entry and a 1000-entry definition are generated into a temporary folder; each is
-// loaded into the full menu model, so every one of the model's reads is timed (best of the rounds).
+// Reading a menu definition three ways, in one process: one GetPrivateProfileStringA call per read
+// (the baseline), the project's own parser reading the file for every key (what the menu uses
+// where the platform has no profile functions), and the program's reader (one copy of the file's
+// bytes, answered by the own lookup). A 20-, a 100- and a 1000-entry definition are generated into a
+// temporary folder; each is loaded into the full menu model, so every one of the model's reads is
+// timed (best of the rounds).
 
 #include <windows.h>
 
@@ -23,6 +25,18 @@ public:
     using TRxIniFile::TRxIniFile;
     std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) override {
         return ReadProfileString(FileName(), section, key, fallback);
+    }
+};
+
+// The model's reader with one platform call per read.
+class TPlatformIniFile final : public TRxIniFile {
+public:
+    using TRxIniFile::TRxIniFile;
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) override {
+        char buffer[2048];
+        const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer,
+                                                      sizeof buffer, FileName().c_str());
+        return std::string(buffer, length < sizeof buffer ? length : sizeof buffer - 1);
     }
 };
 
@@ -50,29 +64,35 @@ std::string WriteDefinition(const std::string& folder, int entries) {
     return name;
 }
 
-// Loads the definition `rounds` times through each back end; the models of the last loads are
-// compared, so both back ends are seen to read the same menu.
+// Loads the definition `rounds` times through each reader; the models of the last loads are
+// compared, so all of them are seen to read the same menu.
 void Measure(const std::string& fileName, int entries, int platformRounds, int portableRounds) {
     const auto registry = PlatformRegistry();
-    std::unique_ptr<TVornelInfo> platformModel;
-    std::unique_ptr<TVornelInfo> portableModel;
+    std::unique_ptr<TVornelInfo> platformModel, portableModel, programModel;
     const double platformSeconds = bench::BestSeconds(
-        [&] { platformModel = std::make_unique<TVornelInfo>(std::make_unique<TRxIniFile>(fileName), *registry); }, 1,
-        platformRounds);
+        [&] { platformModel = std::make_unique<TVornelInfo>(std::make_unique<TPlatformIniFile>(fileName), *registry); },
+        1, platformRounds);
     const double portableSeconds = bench::BestSeconds(
         [&] { portableModel = std::make_unique<TVornelInfo>(std::make_unique<TPortableIniFile>(fileName), *registry); },
         1, portableRounds);
+    const double programSeconds = bench::BestSeconds(
+        [&] { programModel = std::make_unique<TVornelInfo>(std::make_unique<TRxIniFile>(fileName), *registry); }, 1,
+        platformRounds);
 
     const long reads = 5 + 15L * entries;
-    const bool same = MenuModelJson(*platformModel) == MenuModelJson(*portableModel);
+    const std::string json = MenuModelJson(*platformModel);
+    const bool same = json == MenuModelJson(*portableModel) && json == MenuModelJson(*programModel);
     std::printf("%d entries (%ld reads, %lld bytes), models identical: %s\n", entries, reads,
                 static_cast<long long>(std::filesystem::file_size(fileName)), same ? "yes" : "NO");
-    const std::string platformName = "GetPrivateProfileStringA, " + std::to_string(entries) + " entries";
-    const std::string portableName = "own parser (ReadProfileString), " + std::to_string(entries) + " entries";
-    bench::Report(platformName.c_str(), platformSeconds, platformSeconds, "GetPrivateProfileStringA");
-    bench::Report(portableName.c_str(), portableSeconds, platformSeconds, "GetPrivateProfileStringA");
-    std::printf("%-48s %10.3f us / %.3f us per read\n\n", "  per read (platform / own)", platformSeconds / reads * 1e6,
-                portableSeconds / reads * 1e6);
+    const std::string count = ", " + std::to_string(entries) + " entries";
+    bench::Report(("GetPrivateProfileStringA per read" + count).c_str(), platformSeconds, platformSeconds,
+                  "GetPrivateProfileStringA");
+    bench::Report(("own parser per read" + count).c_str(), portableSeconds, platformSeconds,
+                  "GetPrivateProfileStringA");
+    bench::Report(("program's reader, one file read" + count).c_str(), programSeconds, platformSeconds,
+                  "GetPrivateProfileStringA");
+    std::printf("%-48s %10.3f us / %.3f us / %.3f us per read\n\n", "  per read (platform / own / program)",
+                platformSeconds / reads * 1e6, portableSeconds / reads * 1e6, programSeconds / reads * 1e6);
 }
 
 }  // namespace
@@ -84,6 +104,7 @@ int main() {
     CreateDirectoryA(folder.c_str(), nullptr);
 
     Measure(WriteDefinition(folder, 20), 20, 20, 20);
+    Measure(WriteDefinition(folder, 100), 100, 10, 5);
     // The own parser reads the whole file for every key: one load of the large file takes long.
     Measure(WriteDefinition(folder, 1000), 1000, 3, 1);
 

@@ -1,5 +1,5 @@
-// Start-up and closing: the menu program, without buttons and with 20, against a bare Win32 program
-// that shows the same bitmap in a window. Each is started as a process in a disc folder; the start-up
+// Start-up and closing: the menu program, without buttons, with 20 and with 100, against a bare Win32
+// program that shows the same bitmap in a window. Each is started as a process in a disc folder; the start-up
 // clock stops when the screen shows the bitmap's pixel at the centre of the window's client area
 // (which no button covers). Then the window gets WM_CLOSE, and the clock runs until no window of the
 // process is visible and until the process has ended.
@@ -81,48 +81,70 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-// A definition with 20 enabled buttons in two columns left and right of the window's centre.
-std::string TwentyButtons() {
-    std::string ini = "[Main]\r\nAppName=Benchmark\r\nProgCount=20\r\n";
-    for (int i = 0; i < 20; ++i) {
-        const int x = i < 10 ? 8 : 400, y = 8 + (i % 10) * 46;
+// A definition with `count` enabled buttons with every key set: 20 in two columns of 233 x 24 left
+// and right of the window's centre; more in four columns of 116 x 18, 25 to a column.
+std::string Buttons(int count) {
+    const bool wide = count <= 20;
+    const int rows = wide ? 10 : 25, width = wide ? 233 : 116, height = wide ? 24 : 18;
+    const int columns[] = {8, 400, 124, 516}, pitch = wide ? 46 : 19;
+    std::string ini = "[Main]\r\nAppName=Benchmark\r\nProgCount=" + std::to_string(count) + "\r\n";
+    for (int i = 0; i < count; ++i) {
+        const int x = columns[i / rows % 4], y = (wide ? 8 : 4) + (i % rows) * pitch;
         ini += "[Prog_" + std::to_string(i + 1) + "]\r\nX=" + std::to_string(x) + "\r\nY=" + std::to_string(y) +
-               "\r\nWidth=233\r\nHeight=24\r\nButtonText=Entry number " + std::to_string(i + 1) +
-               "\r\nFontInfo=Times New Roman,14,B,0,clYellow,0\r\nHighlightColor=clLime\r\nExePath=menu.ini\r\n";
+               "\r\nWidth=" + std::to_string(width) + "\r\nHeight=" + std::to_string(height) +
+               "\r\nButtonText=Entry number " + std::to_string(i + 1) +
+               "\r\nFontInfo=Times New Roman,14,B,0,clYellow,0\r\nHighlightColor=clLime\r\nTopContourColor=clBlack"
+               "\r\nBottomContourColor=clGray\r\nExePath=menu.ini\r\nExeCommandLine=\r\nExeWorkingPath=.\r\n"
+               "PreRunMessage=\r\nAfterRunMessage=\r\nTerminateAfterStart=1\r\n";
     }
     return ini;
 }
 
+// One program in its disc folder, with its runs.
+struct Subject {
+    const char* name;
+    DiscFolder disc;
+    std::string exe;
+    std::vector<Run> runs;
+};
+
 }  // namespace
 
 int main() {
-    DiscFolder menuDisc, buttonsDisc, bareDisc;
+    constexpr int kRounds = 7;
     const Bytes bitmap = MakeBmp24(kWidth, kHeight, Pixel);
-    menuDisc.CopyProgram("menu.exe");
-    menuDisc.Write("menu.bmp", bitmap);
-    menuDisc.WriteText("menu.ini", "[Main]\r\nAppName=Benchmark\r\nProgCount=0\r\n");
-    buttonsDisc.CopyProgram("menu.exe");
-    buttonsDisc.Write("menu.bmp", bitmap);
-    buttonsDisc.WriteText("menu.ini", TwentyButtons());
-    bareDisc.Write("menu.bmp", bitmap);
-    if (!CopyFileA(BARE_VIEWER_PATH, bareDisc.PathOf("viewer.exe").c_str(), FALSE))
-        return 1;
-
-    std::vector<Run> menuRuns, buttonsRuns, bareRuns;
-    for (int round = 0; round < 7; ++round) {  // alternate, so all see the same machine load
-        bareRuns.push_back(RunOnce(bareDisc.PathOf("viewer.exe"), bareDisc));
-        menuRuns.push_back(RunOnce(menuDisc.PathOf("menu.exe"), menuDisc));
-        buttonsRuns.push_back(RunOnce(buttonsDisc.PathOf("menu.exe"), buttonsDisc));
+    Subject subjects[] = {{"bare Win32 viewer", {}, "viewer.exe", {}},
+                          {"menu.exe, no buttons", {}, "menu.exe", {}},
+                          {"menu.exe, 20 buttons", {}, "menu.exe", {}},
+                          {"menu.exe, 100 buttons", {}, "menu.exe", {}}};
+    const int buttonCounts[] = {0, 0, 20, 100};
+    for (int i = 0; i < 4; ++i) {
+        Subject& s = subjects[i];
+        s.disc.Write("menu.bmp", bitmap);
+        if (i == 0) {
+            if (!CopyFileA(BARE_VIEWER_PATH, s.disc.PathOf(s.exe).c_str(), FALSE))
+                return 1;
+            continue;
+        }
+        s.disc.CopyProgram(s.exe);
+        s.disc.WriteText("menu.ini",
+                         buttonCounts[i] ? Buttons(buttonCounts[i]) : "[Main]\r\nAppName=Benchmark\r\nProgCount=0\r\n");
     }
-    const auto median = [](const std::vector<Run>& runs, double Run::*figure) {
-        std::vector<double> values;
-        for (const Run& run : runs)
-            values.push_back(run.*figure);
-        if (*std::min_element(values.begin(), values.end()) < 0)
-            return -1.0;
-        return Median(values) / 1000;
-    };
-    std::printf("menu.exe against a bare Win32 viewer of the same 640 x 480 bitmap, median of 7\n");
+    // One start of each first, not counted: Wine's server, its 32-bit loader and the file cache are
+    // then as warm for the first counted run as for the last.
+    for (Subject& s : subjects)
+        RunOnce(s.disc.PathOf(s.exe), s.disc);
+    // Rounds start with a different program each time, so none of them always follows another.
+    for (int round = 0; round < kRounds; ++round)
+        for (int i = 0; i < 4; ++i) {
+            Subject& s = subjects[(round + i) % 4];
+            s.runs.push_back(RunOnce(s.disc.PathOf(s.exe), s.disc));
+        }
+
+    std::printf(
+        "menu.exe against a bare Win32 viewer of the same 640 x 480 bitmap, median of %d, one warm-up\n"
+        "start each; the spread is the lowest and highest ratio of one round's runs\n",
+        kRounds);
     const struct {
         const char* name;
         double Run::*figure;
@@ -131,17 +153,32 @@ int main() {
                    {"WM_CLOSE until the process has ended", &Run::exited}};
     int status = 0;
     for (const auto& figure : figures) {
-        const double menu = median(menuRuns, figure.figure), bare = median(bareRuns, figure.figure);
-        const double buttons = median(buttonsRuns, figure.figure);
-        if (menu < 0 || buttons < 0 || bare < 0) {
+        std::vector<double> medians;
+        for (const Subject& s : subjects) {
+            std::vector<double> values;
+            for (const Run& run : s.runs)
+                values.push_back(run.*figure.figure);
+            medians.push_back(*std::min_element(values.begin(), values.end()) < 0 ? -1 : Median(values) / 1000);
+        }
+        if (*std::min_element(medians.begin(), medians.end()) < 0) {
             std::printf("%s: timed out\n", figure.name);
             status = 1;
             continue;
         }
         std::printf("%s\n", figure.name);
-        bench::Report("  bare Win32 viewer", bare, bare, "bare viewer");
-        bench::Report("  menu.exe, no buttons", menu, bare, "bare viewer");
-        bench::Report("  menu.exe, 20 buttons", buttons, bare, "bare viewer");
+        for (size_t i = 0; i < 4; ++i) {
+            char name[64];
+            std::snprintf(name, sizeof name, "  %s", subjects[i].name);
+            bench::Report(name, medians[i], medians[0], "bare viewer");
+            if (i == 0)
+                continue;
+            std::vector<double> ratios;
+            for (int round = 0; round < kRounds; ++round)
+                ratios.push_back(subjects[i].runs[round].*figure.figure / (subjects[0].runs[round].*figure.figure));
+            std::printf("  %48s  rounds x%.2f to x%.2f, median x%.2f\n", "",
+                        *std::min_element(ratios.begin(), ratios.end()),
+                        *std::max_element(ratios.begin(), ratios.end()), Median(ratios));
+        }
     }
     return status;
 }

@@ -2,6 +2,11 @@
 
 #include "settings/fonttext.h"
 #include "settings/inttext.h"
+#include "settings/profile.h"
+
+TIniFile::TIniFile(std::string fileName) : TCustomIniFile(std::move(fileName)) {}
+
+TIniFile::~TIniFile() = default;
 
 int32_t TCustomIniFile::ReadInteger(const std::string& section, const std::string& key, int32_t fallback) {
     std::string text = ReadString(section, key, "");

@@ -1,14 +1,17 @@
 #pragma once
 // The INI reader family. TCustomIniFile derives the integer and boolean readers from ReadString;
-// TIniFile reads through the platform's private-profile function (one call per read, no copy of the
-// file is kept); TRxIniFile adds colours and fonts.
+// TIniFile reads through the platform's private-profile function, or from one copy of the file's
+// bytes where the program's own lookup answers exactly as that function does; TRxIniFile adds
+// colours and fonts.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "settings/color.h"
 
 class TFont;
+class TProfileIndex;
 
 class TCustomIniFile {
 public:
@@ -30,8 +33,15 @@ private:
 
 class TIniFile : public TCustomIniFile {
 public:
-    using TCustomIniFile::TCustomIniFile;
+    explicit TIniFile(std::string fileName);
+    ~TIniFile() override;
     std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) override;
+
+private:
+    // Windows: the file's text, read once at the first read, when the own lookup gives the platform
+    // function's answers on it; otherwise every read is one call of that function.
+    std::unique_ptr<const TProfileIndex> text_;
+    bool textTaken_ = false;
 };
 
 class TRxIniFile : public TIniFile {

@@ -1,10 +1,13 @@
 #include "settings/profile.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <fstream>
 
 #include "settings/asciitext.h"
 #include "settings/leadbytes.h"
+#include "settings/profilesyntax.h"
+
+using namespace profilesyntax;
 
 namespace {
 
@@ -12,6 +15,10 @@ namespace {
 bool IsProfileBlank(unsigned char c) {
     return c == ' ' || (c >= '\t' && c <= '\r') || c == 0x1A;
 }
+
+}  // namespace
+
+namespace profilesyntax {
 
 // Every search below steps over double-byte characters whole, as the platform reads the file in
 // the system code page: the second byte of such a character is never a line end, "=", "]", a
@@ -37,6 +44,10 @@ std::string_view TrimEnd(std::string_view text) {
     return text.substr(0, end);
 }
 
+}  // namespace profilesyntax
+
+namespace {
+
 // The position of the first single-byte character that is one of `wanted`, or npos.
 size_t FindFirst(std::string_view text, std::string_view wanted) {
     if (!HasLeadBytes())
@@ -59,12 +70,15 @@ size_t FindLast(std::string_view text, char wanted) {
     return found;
 }
 
-// Names and values are C strings once read: they end at a zero byte.
+}  // namespace
+
+namespace profilesyntax {
+
 std::string_view UpToZero(std::string_view text) {
     return text.substr(0, text.find('\0'));
 }
 
-}  // namespace
+}  // namespace profilesyntax
 
 bool SameProfileName(std::string_view stored, std::string_view wanted) {
     stored = UpToZero(stored);
@@ -79,9 +93,8 @@ bool SameProfileName(std::string_view stored, std::string_view wanted) {
     return true;
 }
 
-namespace {
+namespace profilesyntax {
 
-// The next line from `rest`: up to and including the next CR or LF.
 std::string_view NextLine(std::string_view& rest) {
     size_t end = FindFirst(rest, "\r\n");
     end = end == std::string_view::npos ? rest.size() : end + 1;
@@ -90,8 +103,6 @@ std::string_view NextLine(std::string_view& rest) {
     return line;
 }
 
-// The section name of a "[name]" line (up to the last "]", blanks removed), or nothing for any
-// other line.
 std::optional<std::string_view> SectionName(std::string_view line) {
     if (line.empty() || line.front() != '[')
         return std::nullopt;
@@ -101,13 +112,6 @@ std::optional<std::string_view> SectionName(std::string_view line) {
     return TrimEnd(TrimStart(line.substr(1, close - 1)));
 }
 
-// A key line (trimmed at both ends): the name before the first "=", and the value after it, or
-// nothing when the line has no "=".
-struct KeyParts {
-    std::string_view name;
-    std::optional<std::string_view> value;
-};
-
 KeyParts SplitKeyLine(std::string_view line) {
     const size_t equals = FindFirst(line, "=");
     KeyParts parts{TrimEnd(line.substr(0, equals)), std::nullopt};
@@ -116,127 +120,54 @@ KeyParts SplitKeyLine(std::string_view line) {
     return parts;
 }
 
-// One character code as an 8-bit character: ASCII and the Latin-1 letters keep their code (the
-// Western code page agrees there), anything else becomes "?".
-char NarrowCharacter(uint32_t code) {
-    return code < 0x80 || (code >= 0xA0 && code <= 0xFF) ? static_cast<char>(code) : '?';
-}
+}  // namespace profilesyntax
 
-std::string NarrowUtf16(std::string_view bytes, bool bigEndian) {
-    std::string text;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
-        text += NarrowCharacter(bigEndian ? (first << 8 | second) : (second << 8 | first));
+TProfileIndex::TProfileIndex(std::string text) : text_(std::move(text)) {
+    const std::string_view body = text_;
+    // Each header line ends the lines before it; lines before the first header belong to the
+    // section with the empty name.
+    size_t start = 0;
+    const auto close = [&](size_t end) {
+        (sections_.empty() ? preamble_ : sections_.back().lines) = body.substr(start, end - start);
+    };
+    for (std::string_view rest = body; !rest.empty();) {
+        const size_t at = body.size() - rest.size();
+        const std::string_view line = TrimStart(NextLine(rest));
+        if (line.empty() || line.front() != '[')
+            continue;
+        if (const auto name = SectionName(TrimEnd(line))) {
+            close(at);
+            start = body.size() - rest.size();
+            sections_.push_back({*name, {}});
+        }
     }
-    return text;
+    close(body.size());
 }
 
-std::string NarrowUtf8(std::string_view bytes) {
-    std::string text;
-    for (size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        size_t used = 1;
-        while (used < length && i + used < bytes.size() && (static_cast<unsigned char>(bytes[i + used]) & 0xC0) == 0x80)
-            code = code << 6 | (static_cast<unsigned char>(bytes[i + used++]) & 0x3F);
-        text += used == length && !(length == 1 && lead >= 0x80) ? NarrowCharacter(code) : '?';
-        i += used;
-    }
-    return text;
-}
-
-// The file's text in 8-bit characters: a file that starts with a byte-order mark is UTF-8 or
-// UTF-16 and is narrowed; any other file is taken as it is.
-std::string_view ProfileBody(std::string_view bytes, std::string& decoded) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        return decoded = NarrowUtf8(bytes.substr(3));
-    if (bytes.substr(0, 2) == "\xFF\xFE")
-        return decoded = NarrowUtf16(bytes.substr(2), false);
-    if (bytes.substr(0, 2) == "\xFE\xFF")
-        return decoded = NarrowUtf16(bytes.substr(2), true);
-    return bytes;
-}
-
-}  // namespace
-
-bool ReadWholeFile(const std::string& fileName, std::string& bytes) {
-    std::ifstream file(fileName, std::ios::binary | std::ios::ate);
-    if (!file)
-        return false;
-    const std::streamoff size = file.tellg();
-    if (size < 0)
-        return false;
-    bytes.resize(static_cast<size_t>(size));
-    file.seekg(0);
-    file.read(bytes.data(), size);
-    bytes.resize(static_cast<size_t>(file.gcount()));
-    return true;
-}
-
-std::optional<std::string> ProfileLookup(std::string_view text, std::string_view section, std::string_view key) {
+std::optional<std::string> TProfileIndex::Lookup(std::string_view section, std::string_view key) const {
     const std::string_view wantedSection = TrimEnd(TrimStart(UpToZero(section)));
     const std::string_view wantedKey = TrimEnd(TrimStart(UpToZero(key)));
-    std::string decoded;
-    const std::string_view body = ProfileBody(text, decoded);
-
-    // Lines before the first header belong to the section with the empty name.
-    bool inWanted = wantedSection.empty();
-    bool seenWanted = inWanted;
-    for (std::string_view rest = body; !rest.empty();) {
-        std::string_view line = TrimStart(NextLine(rest));
+    std::string_view lines = preamble_;
+    if (!wantedSection.empty()) {
+        // Only the first section of the wanted name is searched.
+        const auto found = std::find_if(sections_.begin(), sections_.end(),
+                                        [&](const Section& s) { return SameProfileName(s.name, wantedSection); });
+        if (found == sections_.end())
+            return std::nullopt;
+        lines = found->lines;
+    }
+    for (std::string_view rest = lines; !rest.empty();) {
+        const std::string_view line = TrimEnd(TrimStart(NextLine(rest)));
         if (line.empty())
             continue;
-        const bool header = line.front() == '[';
-        // Outside the wanted section only headers matter.
-        if (!header && !inWanted)
+        const KeyParts parts = SplitKeyLine(line);
+        if (!SameProfileName(parts.name, wantedKey))
             continue;
-        line = TrimEnd(line);
-        if (const auto name = header ? SectionName(line) : std::nullopt) {
-            // Only the first section of the wanted name is searched.
-            if (seenWanted)
-                return std::nullopt;
-            inWanted = seenWanted = SameProfileName(*name, wantedSection);
-            continue;
-        }
-        if (!inWanted)
-            continue;
-        const KeyParts key = SplitKeyLine(line);
-        if (!SameProfileName(key.name, wantedKey))
-            continue;
-        if (!key.value)
+        if (!parts.value)
             return std::nullopt;  // a key without a value
-        return std::string(*key.value);
+        return std::string(*parts.value);
     }
     return std::nullopt;
-}
-
-std::vector<TProfileLine> ProfileLines(std::string_view text) {
-    std::string decoded;
-    std::string_view rest = ProfileBody(text, decoded);
-    std::vector<TProfileLine> lines;
-    std::string section;
-    for (size_t number = 1; !rest.empty();) {
-        const std::string_view raw = NextLine(rest);
-        const size_t here = number;
-        // A CR LF pair ends one line, as an editor counts them; so does a CR or LF alone.
-        if (raw.back() == '\n' || (raw.back() == '\r' && (rest.empty() || rest.front() != '\n')))
-            ++number;
-        const std::string_view line = TrimEnd(TrimStart(raw));
-        if (line.empty())
-            continue;
-        if (const auto name = line.front() == '[' ? SectionName(line) : std::nullopt) {
-            section = std::string(UpToZero(*name));
-            lines.push_back({here, true, section, {}, std::nullopt});
-            continue;
-        }
-        const KeyParts key = SplitKeyLine(line);
-        TProfileLine entry{here, false, section, std::string(UpToZero(key.name)), std::nullopt};
-        if (key.value)
-            entry.value = std::string(*key.value);
-        lines.push_back(std::move(entry));
-    }
-    return lines;
 }
 
 std::string ProfileCopyEntry(std::string_view value, size_t bufferSize) {
@@ -255,14 +186,13 @@ std::string ProfileCopyEntry(std::string_view value, size_t bufferSize) {
     return copy;
 }
 
-std::string ReadProfileString(const std::string& fileName,
-                              const std::string& section,
-                              const std::string& key,
-                              const std::string& fallback) {
+std::string ProfileRead(const TProfileIndex* text,
+                        const std::string& section,
+                        const std::string& key,
+                        const std::string& fallback) {
     constexpr size_t kBufferSize = 2048;
-    std::string text;
-    if (ReadWholeFile(fileName, text)) {
-        if (const auto value = ProfileLookup(text, section, key))
+    if (text) {
+        if (const auto value = text->Lookup(section, key))
             return ProfileCopyEntry(*value, kBufferSize);
     }
     // The default loses its trailing blanks (but never its first character).

@@ -18,6 +18,31 @@
 // absent or the key's line has no "=". Not cut to any length and no quotes removed.
 std::optional<std::string> ProfileLookup(std::string_view text, std::string_view section, std::string_view key);
 
+// A file's bytes as 8-bit text: a file that starts with a byte-order mark is UTF-8 or UTF-16 and
+// is narrowed; any other file is taken as it is.
+std::string ProfileText(std::string_view bytes);
+
+// The sections of an INI text (as ProfileText gives it), found once for many lookups by the same
+// rules as ProfileLookup.
+class TProfileIndex {
+public:
+    explicit TProfileIndex(std::string text);
+    TProfileIndex(const TProfileIndex&) = delete;
+    TProfileIndex& operator=(const TProfileIndex&) = delete;
+
+    // What ProfileLookup gives for the text.
+    std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
+
+private:
+    struct Section {
+        std::string_view name;   // as in its header, blanks around it removed
+        std::string_view lines;  // up to the next header
+    };
+    std::string text_;
+    std::string_view preamble_;  // the lines before the first header
+    std::vector<Section> sections_;
+};
+
 // Whether a name stored in the file (up to its first zero byte) is the wanted section or key name:
 // equal up to the letter case of ASCII letters; double-byte characters must match exactly.
 bool SameProfileName(std::string_view stored, std::string_view wanted);
@@ -44,6 +69,15 @@ std::string ProfileCopyEntry(std::string_view value, size_t bufferSize);
 // The file's bytes in one read (the name as the host's file system takes it); false when it cannot
 // be opened.
 bool ReadWholeFile(const std::string& fileName, std::string& bytes);
+
+// What the platform function answers for one key of a file with the indexed text (null when the
+// file cannot be read): the value without its quotes or, when the file, section or key is
+// absent, the default without its trailing blanks; cut to 2047 characters as with the platform
+// function's 2048-byte buffer.
+std::string ProfileRead(const TProfileIndex* text,
+                        const std::string& section,
+                        const std::string& key,
+                        const std::string& fallback);
 
 // The full private-profile read of one key from a file: the file's bytes are read on each call,
 // the default loses its trailing blanks, and the value is cut to 2047 characters as with the

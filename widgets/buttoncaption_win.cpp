@@ -34,11 +34,12 @@ void LMDDrawButtonCaption(TCanvas& canvas,
                           bool multiLine,
                           TLMDTextStyles styles,
                           UINT formatFlags,
-                          RECT* textRectOut) {
+                          RECT* textRectOut,
+                          TCaptionMeasure* kept) {
     RECT textRect{0, 0, 0, 0};
     if (!caption.empty()) {
         textRect.right = content.right - content.left;
-        LMDDrawTextCalc(caption, effect, textRect, canvas.Font(), multiLine, true, 0, formatFlags);
+        LMDDrawTextCalc(caption, effect, textRect, canvas.Font(), multiLine, true, 0, formatFlags, kept);
     }
     if (!styles.Contains(dtAutoSize)) {
         const RECT placed = LMDAlignRect(layout.Alignment(), textRect, content);

@@ -18,7 +18,8 @@ UINT LMDAlignFlags(TLMDAlignment alignment);
 // where the text went. The canvas's font colour is the caption's main colour. "&" marks the next
 // character as the accelerator (underlined); "&&" shows one ampersand. A single-line caption is never
 // wrapped or shortened: what lies outside the button is cut off by the button's own bounds. With
-// dtCalculate in styles nothing is drawn; with dtAutoSize the box stays at (0, 0).
+// dtCalculate in styles nothing is drawn; with dtAutoSize the box stays at (0, 0). `kept` keeps the
+// measurement for the next call (see LMDDrawTextCalc).
 void LMDDrawButtonCaption(TCanvas& canvas,
                           const std::string& caption,
                           TLMDFxCaption* effect,
@@ -27,4 +28,5 @@ void LMDDrawButtonCaption(TCanvas& canvas,
                           bool multiLine,
                           TLMDTextStyles styles,
                           UINT formatFlags,
-                          RECT* textRectOut = nullptr);
+                          RECT* textRectOut = nullptr,
+                          TCaptionMeasure* kept = nullptr);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 #include "base/dcguards_win.h"
@@ -35,6 +36,12 @@ uint16_t Clamp16(int value) {
 
 }  // namespace
 
+bool TCaptionMeasure::Inputs::operator==(const Inputs& other) const {
+    return caption == other.caption && std::memcmp(&font, &other.font, sizeof font) == 0 && width == other.width &&
+           margin == other.margin && angle == other.angle && extra == other.extra && tracing == other.tracing &&
+           multiLine == other.multiLine && accelerators == other.accelerators && format == other.format;
+}
+
 void LMDDrawTextCalc(const std::string& caption,
                      TLMD3DCaption* effect,
                      RECT& rect,
@@ -42,13 +49,33 @@ void LMDDrawTextCalc(const std::string& caption,
                      bool multiLine,
                      bool accelerators,
                      int margin,
-                     UINT format) {
+                     UINT format,
+                     TCaptionMeasure* kept) {
+    auto* fx = dynamic_cast<TLMDFxCaption*>(effect);
+    TCaptionMeasure::Inputs inputs;
+    if (kept) {
+        inputs = {caption,
+                  font.Data().key,
+                  static_cast<int>(rect.right - rect.left),
+                  margin,
+                  fx ? fx->Angle() : 0,
+                  effect ? effect->ExtraSize() : 0,
+                  effect ? effect->Tracing() : 0,
+                  multiLine,
+                  accelerators,
+                  format};
+        if (kept->valid && kept->inputs == inputs) {
+            if (fx)
+                fx->SetPosXY(kept->posX, kept->posY);
+            rect = kept->rect;
+            return;
+        }
+    }
     WindowDC screen(nullptr);
     TCanvas canvas;  // destroyed before the screen's context is released
     canvas.SetHandle(screen.get());
     canvas.Font().Assign(font);
     HDC dc = canvas.Handle();
-    auto* fx = dynamic_cast<TLMDFxCaption*>(effect);
     const int extra = effect ? effect->ExtraSize() : 0;
     ScopedCharacterExtra tracing(dc, effect ? effect->Tracing() : 0);
 
@@ -77,4 +104,11 @@ void LMDDrawTextCalc(const std::string& caption,
     }
     const int border = (margin + 1) * 2;
     rect = RECT{0, 0, width + border, height + border};
+    if (kept) {
+        kept->valid = true;
+        kept->inputs = std::move(inputs);
+        kept->rect = rect;
+        kept->posX = fx ? fx->PosX() : 0;
+        kept->posY = fx ? fx->PosY() : 0;
+    }
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "settings/font.h"
+#include "settings/fontpool.h"
 #include "shell/canvas_win.h"
 #include "widgets/fxcaption.h"
 
@@ -22,10 +23,29 @@ void LMDDrawTextExt(TCanvas& canvas,
                     TLMDTextStyles styles,
                     const RECT* clipRect = nullptr);
 
+// A caption's measurement, kept by its control for the next paint: it stands while the caption,
+// the font's data, the wrap width, the flags and the effect's angle, extra size and tracing are
+// the same, and is taken again as soon as any of them differs.
+struct TCaptionMeasure {
+    struct Inputs {
+        std::string caption;
+        TFontKey font;
+        int width = 0, margin = 0, angle = 0, extra = 0, tracing = 0;
+        bool multiLine = false, accelerators = false;
+        UINT format = 0;
+        bool operator==(const Inputs& other) const;
+    };
+    bool valid = false;
+    Inputs inputs;
+    RECT rect{};                  // the result
+    uint16_t posX = 0, posY = 0;  // the rotated text's start point
+};
+
 // Measures caption in font: on entry rect's width is the wrap width; on return rect is the
 // caption's size at (0, 0), including the effect's extra size and (margin + 1) * 2 on each axis.
 // Without accelerators "&" is shown as it is. For a caption effect the start point of rotated text
-// (PosX, PosY) is set, silently; it is (0, 0) for text that is not rotated.
+// (PosX, PosY) is set, silently; it is (0, 0) for text that is not rotated. With `kept`, a
+// measurement of the same inputs is taken from it, and a new one is kept in it.
 void LMDDrawTextCalc(const std::string& caption,
                      TLMD3DCaption* effect,
                      RECT& rect,
@@ -33,4 +53,5 @@ void LMDDrawTextCalc(const std::string& caption,
                      bool multiLine,
                      bool accelerators,
                      int margin,
-                     UINT format);
+                     UINT format,
+                     TCaptionMeasure* kept = nullptr);

@@ -317,7 +317,7 @@ void TLMDBaseGraphicButton::DrawGlyphAndText(const RECT& content) {
         canvas.Font().SetColor(enterColor_);
     const TLMDTextStyles styles{Enabled() ? dtEnabled : dtDisabled, dt3DDisabled};
     LMDDrawButtonCaption(canvas, useCaption_ ? Caption() : std::string(), &fontFX_, content, buttonLayout_, multiLine_,
-                         styles, 0);
+                         styles, 0, nullptr, &captionMeasure_);
 }
 
 void TLMDBaseGraphicButton::Press() {

@@ -127,4 +127,6 @@ private:
     bool focusCue_ = false;
     TLMDFxCaption fontFX_;
     TLMDButtonLayout buttonLayout_;
+    // The caption's last measurement: a hover repaint changes none of what it depends on.
+    TCaptionMeasure captionMeasure_;
 };

@@ -7,11 +7,14 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "settings/inifile.h"
 #include "settings/profile.h"
 
 namespace {
@@ -131,35 +134,38 @@ std::string Shown(const std::string& text) {
     return "\"" + shown + (text.size() > 60 ? "...\" (" + std::to_string(text.size()) + " chars)" : "\"");
 }
 
-}  // namespace
+// A reader under test: made once per file, then asked for (section, key, default).
+using Reader = std::function<std::string(const std::string&, const std::string&, const std::string&)>;
 
-TEST(ProfileDifferential, CorpusIsThere) {
-    EXPECT_GE(CorpusFiles().size(), 30u);
-}
-
-TEST(ProfileDifferential, ParserAgreesWithThePlatformOnEveryCorpusFile) {
-    // Every default with the names as found; one default with other spellings of the names.
-    const std::vector<std::string> defaults = {"dflt", "", "dflt  ", "'quoted dflt'", "   ", " lead"};
+struct Tally {
     size_t compared = 0, mismatches = 0, files = 0;
+};
+
+// Every default with the names as found; one default with other spellings of the names; each read
+// through `makeReader(path)` against the platform function.
+Tally CompareOnCorpus(bool onlyTextFiles, const std::function<Reader(const std::string&)>& makeReader) {
+    const std::vector<std::string> defaults = {"dflt", "", "dflt  ", "'quoted dflt'", "   ", " lead"};
+    Tally tally;
     for (const std::string& file : CorpusFiles()) {
         const std::string path = kCorpus + file;
         const std::string bytes = ReadBytes(path);
-        if (!ValidInCodePage(bytes))
+        if (onlyTextFiles && !ValidInCodePage(bytes))
             continue;
-        ++files;
+        ++tally.files;
+        const Reader read = makeReader(path);
         std::set<std::string> sections, keys;
         CollectNames(bytes, sections, keys);
         size_t fileMismatches = 0;
         const auto compare = [&](const std::string& s, const std::string& k, const std::string& d) {
             const std::string expected = Platform(path, s, k, d);
-            const std::string actual = ReadProfileString(path, s, k, d);
-            ++compared;
+            const std::string actual = read(s, k, d);
+            ++tally.compared;
             if (actual == expected)
                 return;
-            ++mismatches;
+            ++tally.mismatches;
             if (++fileMismatches <= 6)
                 ADD_FAILURE() << file << " [" << Shown(s) << "] " << Shown(k) << " default " << Shown(d)
-                              << ": platform " << Shown(expected) << ", parser " << Shown(actual);
+                              << ": platform " << Shown(expected) << ", reader " << Shown(actual);
         };
         for (const std::string& section : sections) {
             for (const std::string& key : keys) {
@@ -174,13 +180,64 @@ TEST(ProfileDifferential, ParserAgreesWithThePlatformOnEveryCorpusFile) {
             }
         }
     }
-    EXPECT_EQ(mismatches, 0u) << "of " << compared << " reads in " << files << " files";
-    EXPECT_GE(files, 30u);
-    EXPECT_GT(compared, 10000u);
+    return tally;
+}
+
+}  // namespace
+
+TEST(ProfileDifferential, CorpusIsThere) {
+    EXPECT_GE(CorpusFiles().size(), 30u);
+}
+
+TEST(ProfileDifferential, ParserAgreesWithThePlatformOnEveryCorpusFile) {
+    const Tally tally = CompareOnCorpus(true, [](const std::string& path) -> Reader {
+        return [path](const std::string& s, const std::string& k, const std::string& d) {
+            return ReadProfileString(path, s, k, d);
+        };
+    });
+    EXPECT_EQ(tally.mismatches, 0u) << "of " << tally.compared << " reads in " << tally.files << " files";
+    EXPECT_GE(tally.files, 30u);
+    EXPECT_GT(tally.compared, 10000u);
+}
+
+// The program's reader, one per file as the menu model keeps it: whether it answers from its copy
+// of the file or through the platform, every read must give the platform's answer, on every file.
+TEST(ProfileDifferential, ProgramReaderAgreesWithThePlatformOnEveryCorpusFile) {
+    const Tally tally = CompareOnCorpus(false, [](const std::string& path) -> Reader {
+        auto ini = std::make_shared<TIniFile>(path);
+        return [ini](const std::string& s, const std::string& k, const std::string& d) {
+            return ini->ReadString(s, k, d);
+        };
+    });
+    EXPECT_EQ(tally.mismatches, 0u) << "of " << tally.compared << " reads in " << tally.files << " files";
+    EXPECT_EQ(tally.files, CorpusFiles().size());
+    EXPECT_GT(tally.compared, 10000u);
 }
 
 TEST(ProfileDifferential, AbsentFileGivesTheSameDefault) {
     const std::string path = kCorpus + "no such file.ini";
     for (const std::string d : {"dflt", "", "dflt  ", "'q'", "\"q\""})
         EXPECT_EQ(ReadProfileString(path, "Main", "A", d), Platform(path, "Main", "A", d)) << Shown(d);
+}
+
+TEST(ProfileDifferential, ProgramReaderOnAbsentFileAndBareName) {
+    // A bare name is looked for in the Windows folder, not in the current one, by both.
+    char folder[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    const std::string bare = "profile diff bare name.ini";
+    const std::string inCurrent = std::string(folder) + "\\" + bare;
+    HANDLE file =
+        CreateFileA(inCurrent.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    const char text[] = "[Main]\r\nA=here\r\n";
+    DWORD written = 0;
+    WriteFile(file, text, sizeof text - 1, &written, nullptr);
+    CloseHandle(file);
+    for (const std::string& path : {kCorpus + "no such file.ini", bare}) {
+        for (const std::string d : {"dflt", "", "dflt  ", "'q'", "\"q\""}) {
+            TIniFile ini(path);
+            EXPECT_EQ(ini.ReadString("Main", "A", d), Platform(path, "Main", "A", d)) << path << " " << Shown(d);
+        }
+    }
+    DeleteFileA(inCurrent.c_str());
 }

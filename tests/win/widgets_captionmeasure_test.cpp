@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "base/exceptions.h"
 #include "tests/win/widgets_surface.h"
@@ -81,3 +83,56 @@ TEST(CaptionEffectAssign, ReportsBothClassesFromTheStringTable) {
 }
 
 }  // namespace
+
+// A kept measurement stands only while its inputs are the same: after each change the kept
+// measurement gives what a fresh one gives, and the rotated text's start point is set as well.
+TEST(CaptionMeasuring, KeptMeasurementFollowsEveryInputThatChangesIt) {
+    TFont font;
+    font.SetName("Times New Roman");
+    font.SetHeight(-19);
+    TLMDFxCaption effect;
+    effect.SetStyle(tdSunkenShadow);
+    std::string caption = "Install the product";
+    int width = 200;
+    bool multiLine = false;
+    TCaptionMeasure kept;
+    const auto measure = [&](TCaptionMeasure* with) {
+        RECT rect{0, 0, width, 0};
+        LMDDrawTextCalc(caption, &effect, rect, font, multiLine, true, 0, 0, with);
+        return std::make_pair(rect, POINT{effect.PosX(), effect.PosY()});
+    };
+    const struct {
+        const char* change;
+        std::function<void()> apply;
+    } changes[] = {
+        {"first measurement", [] {}},
+        {"same inputs", [] {}},
+        {"caption", [&] { caption = "Install the extras and more"; }},
+        {"font height", [&] { font.SetHeight(-26); }},
+        {"font style", [&] { font.SetStyle(fsBold | fsItalic); }},
+        {"font name", [&] { font.SetName("Arial"); }},
+        {"effect style", [&] { effect.SetStyle(tdRaisedShadow); }},
+        {"effect depth", [&] { effect.SetShadowDepth(6); }},
+        {"tracing", [&] { effect.SetTracing(3); }},
+        {"angle", [&] { effect.SetAngle(90); }},
+        {"multi-line at a narrow width",
+         [&] {
+             effect.SetAngle(0);
+             multiLine = true;
+             width = 60;
+         }},
+        {"width", [&] { width = 120; }},
+    };
+    for (const auto& c : changes) {
+        c.apply();
+        const auto fromKept = measure(&kept);
+        const auto fresh = measure(nullptr);
+        EXPECT_TRUE(Same(fromKept.first, fresh.first)) << c.change;
+        EXPECT_EQ(fromKept.second.x, fresh.second.x) << c.change;
+        EXPECT_EQ(fromKept.second.y, fresh.second.y) << c.change;
+        EXPECT_TRUE(kept.valid) << c.change;
+    }
+    // With nothing changed, the kept result is what comes back: no new measurement is made.
+    kept.rect = RECT{1, 2, 3, 4};
+    EXPECT_TRUE(Same(measure(&kept).first, RECT{1, 2, 3, 4}));
+}
