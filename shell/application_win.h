@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/exceptions.h"
+#include "base/handles_win.h"
 #include "base/reporttext.h"
 #include "shell/component.h"
 #include "shell/icon_win.h"
@@ -60,7 +61,7 @@ public:
     // The icon's handle, or the system's default application icon when the icon is empty.
     HICON IconHandle();
 
-    HWND Handle() const { return window_; }
+    HWND Handle() const { return window_.get(); }
     TForm* MainForm() const { return mainForm_; }
     bool Active() const { return active_; }
 
@@ -106,7 +107,7 @@ private:
 
     std::string heldTitle_;
     TIcon icon_;
-    HWND window_ = nullptr;
+    UniqueWindow window_;
     TForm* mainForm_ = nullptr;
     TControl* mouseControl_ = nullptr;
     std::vector<TForm*> forms_;
