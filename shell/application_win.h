@@ -1,4 +1,5 @@
 #pragma once
+// In application_win.cpp, application_loop_win.cpp, application_report_win.cpp, application_title_win.cpp.
 // TApplication: the one application object. It owns the hidden application window (the program's
 // taskbar button, labelled with the title), holds the application icon, creates the main form, runs
 // the message loop with its idle step, ends it on request, and turns every exception that escapes the

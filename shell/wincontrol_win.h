@@ -1,4 +1,5 @@
 #pragma once
+// In wincontrol_win.cpp, wincontrol_accessible_win.cpp.
 // TWinControl: a control with a window of its own. It creates its window on demand, keeps its child
 // controls in creation order, routes the mouse messages of its window to the windowless child under
 // the cursor (or to the one that captured the mouse), and paints the windowless children after itself.
