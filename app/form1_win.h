@@ -1,4 +1,5 @@
 #pragma once
+// In form1_win.cpp, form1menu_win.cpp.
 // The menu window: reads the menu definition beside the program and turns it into the window: the
 // background panel showing the bitmap at its natural size, the caption, the taskbar title, the icon
 // and one flat button per entry.

@@ -64,3 +64,7 @@ stop_display() {
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     xvfb_pid=
 }
+
+# The one clang-format the tree is formatted with (scripts/setup installs it): other versions lay the
+# same code out differently.
+clang_format=clang-format-14

@@ -1,4 +1,5 @@
 #pragma once
+// In font_win.cpp (Windows) and font_posix.cpp (other hosts).
 // What the font layer takes from the platform: the default face, multiply-then-divide, and (in
 // the Win32 layer) the platform font objects. Fixed once, when the graphics layer starts.
 

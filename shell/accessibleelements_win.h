@@ -1,4 +1,5 @@
 #pragma once
+// In wincontrol_accessible_win.cpp.
 // What a window tells assistive technology (screen readers, automation tools) about the elements
 // it draws itself, such as windowless controls: they are the simple children 1..n of the window's
 // accessible client object (see accessibleobject_win.h), which the window hands out when asked.

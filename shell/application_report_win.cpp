@@ -31,16 +31,16 @@ void TApplication::ShowException(const Exception& exception) {
 int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
     HWND active = GetActiveWindow();
     HMONITOR activeMonitor = MonitorFromWindow(active, MONITOR_DEFAULTTONEAREST);
-    HMONITOR ownMonitor = MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST);
+    HMONITOR ownMonitor = MonitorFromWindow(window_.get(), MONITOR_DEFAULTTONEAREST);
     bool moved = false;
     RECT saved{};
     if (window_ && activeMonitor != ownMonitor) {
         MONITORINFO info{};
         info.cbSize = sizeof info;
         if (GetMonitorInfoA(activeMonitor, &info)) {
-            GetWindowRect(window_, &saved);
+            GetWindowRect(window_.get(), &saved);
             const RECT& m = info.rcMonitor;
-            SetWindowPos(window_, nullptr, m.left + (m.right - m.left) / 2, m.top + (m.bottom - m.top) / 2, 0, 0,
+            SetWindowPos(window_.get(), nullptr, m.left + (m.right - m.left) / 2, m.top + (m.bottom - m.top) / 2, 0, 0,
                          kQuietMove);
             moved = true;
         }
@@ -48,9 +48,9 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
     int result = 0;
     {
         const DisabledThreadWindows disabled;
-        result = ::MessageBoxA(window_, text.c_str(), caption.c_str(), flags);
+        result = ::MessageBoxA(window_.get(), text.c_str(), caption.c_str(), flags);
         if (moved) {
-            SetWindowPos(window_, nullptr, saved.left + (saved.right - saved.left) / 2,
+            SetWindowPos(window_.get(), nullptr, saved.left + (saved.right - saved.left) / 2,
                          saved.top + (saved.bottom - saved.top) / 2, 0, 0, kQuietMove);
         }
     }

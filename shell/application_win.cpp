@@ -51,8 +51,8 @@ TApplication::~TApplication() {
         // zero pixels in size, with nothing on the screen to repaint, so taking its visible style
         // away is all its hiding needs; a second hide through the window manager would cost twice
         // what one costs where hiding waits for it (X11 under Wine waits up to 2 s per window).
-        SetWindowLongPtrA(window_, GWL_STYLE, GetWindowLongPtrA(window_, GWL_STYLE) & ~WS_VISIBLE);
-        ShowOwnedPopups(window_, FALSE);
+        SetWindowLongPtrA(window_.get(), GWL_STYLE, GetWindowLongPtrA(window_.get(), GWL_STYLE) & ~WS_VISIBLE);
+        ShowOwnedPopups(window_.get(), FALSE);
     }
     ShowHint = false;
     // The forms go first, while the application window they belong to still exists.
@@ -60,9 +60,8 @@ TApplication::~TApplication() {
     mainForm_ = nullptr;
     mouseControl_ = nullptr;
     if (window_) {
-        SendMessageA(window_, WM_SETICON, ICON_BIG, 0);
-        DestroyWindow(window_);
-        window_ = nullptr;
+        SendMessageA(window_.get(), WM_SETICON, ICON_BIG, 0);
+        window_.reset();
     }
     if (comInitialized_)
         CoUninitialize();
@@ -77,16 +76,20 @@ void TApplication::CreateHandle() {
     cls.hInstance = instance;
     cls.lpszClassName = kApplicationClass;
     RegisterWindowClass(cls);
-    window_ = CreateWindowExA(0, kApplicationClass, heldTitle_.c_str(), kApplicationWindowStyle,
-                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                              nullptr, instance, this);
-    if (!window_)
+    HWND window = CreateWindowExA(0, kApplicationClass, heldTitle_.c_str(), kApplicationWindowStyle,
+                                  GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                                  nullptr, instance, this);
+    if (!window) {
+        window_.release();  // a window the messages during creation saw is gone with the failure
         throw EOutOfResources(LoadStr(StrId::SOutOfResources));
+    }
+    if (window_.get() != window)
+        window_.reset(window);  // the window procedure has taken it already when it saw a message
     heldTitle_.clear();
     HICON icon = IconHandle();
-    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SetClassLongPtrA(window_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
-    HMENU menu = GetSystemMenu(window_, FALSE);
+    SendMessageA(window_.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SetClassLongPtrA(window_.get(), GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+    HMENU menu = GetSystemMenu(window_.get(), FALSE);
     DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
     DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
     DeleteMenu(menu, SC_MOVE, MF_BYCOMMAND);
@@ -100,7 +103,7 @@ std::string TApplication::Title() const {
     if (!window_)
         return heldTitle_;
     char text[256];
-    const int length = GetWindowTextA(window_, text, sizeof text);
+    const int length = GetWindowTextA(window_.get(), text, sizeof text);
     return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
@@ -110,7 +113,7 @@ void TApplication::SetTitle(const std::string& title) {
         return;
     }
     if (title != Title() || !heldTitle_.empty()) {
-        SetWindowTextA(window_, title.c_str());
+        SetWindowTextA(window_.get(), title.c_str());
         heldTitle_.clear();
     }
 }
@@ -125,8 +128,8 @@ void TApplication::IconChanged() {
     // Asking for the handle decodes a freshly loaded icon file: a bad file raises here.
     HICON icon = IconHandle();
     if (window_) {
-        SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-        SetClassLongPtrA(window_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+        SendMessageA(window_.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        SetClassLongPtrA(window_.get(), GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
     }
     const std::vector<TForm*> forms = forms_;
     for (TForm* form : forms)
@@ -160,10 +163,10 @@ void TApplication::UpdateVisible() {
     if (!window_)
         return;
     const bool anyVisible = std::any_of(forms_.begin(), forms_.end(), [](TForm* form) { return form->Visible(); });
-    if (anyVisible == (IsWindowVisible(window_) != FALSE))
+    if (anyVisible == (IsWindowVisible(window_.get()) != FALSE))
         return;
     const UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-    SetWindowPos(window_, nullptr, 0, 0, 0, 0, flags | (anyVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    SetWindowPos(window_.get(), nullptr, 0, 0, 0, 0, flags | (anyVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
 void TApplication::Terminate() {
@@ -172,22 +175,22 @@ void TApplication::Terminate() {
 }
 
 void TApplication::Minimize() {
-    if (!window_ || IsIconic(window_))
+    if (!window_ || IsIconic(window_.get()))
         return;
-    SetActiveWindow(window_);
+    SetActiveWindow(window_.get());
     if (mainForm_ && mainForm_->HandleAllocated()) {
-        SetWindowPos(window_, mainForm_->HandleIfAllocated(), mainForm_->Left(), mainForm_->Top(), mainForm_->Width(),
-                     0, SWP_SHOWWINDOW);
+        SetWindowPos(window_.get(), mainForm_->HandleIfAllocated(), mainForm_->Left(), mainForm_->Top(),
+                     mainForm_->Width(), 0, SWP_SHOWWINDOW);
     }
-    DefWindowProcA(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    DefWindowProcA(window_.get(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
 }
 
 void TApplication::Restore() {
-    if (!window_ || !IsIconic(window_))
+    if (!window_ || !IsIconic(window_.get()))
         return;
-    SetActiveWindow(window_);
-    DefWindowProcA(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
-    SetWindowPos(window_, nullptr, GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
+    SetActiveWindow(window_.get());
+    DefWindowProcA(window_.get(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    SetWindowPos(window_.get(), nullptr, GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
                  SWP_SHOWWINDOW);
     if (mainForm_ && mainForm_->WindowState() == wsMinimized && !mainForm_->Visible()) {
         mainForm_->SetWindowState(wsNormal);
@@ -199,7 +202,7 @@ LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT msg, WPARAM wparam, 
     return OwnedWindowProc<TApplication>(
         window, msg, wparam, lparam, [](TApplication& application, HWND window, TMessage& message) {
             if (!application.window_)
-                application.window_ = window;  // messages during creation
+                application.window_.reset(window);  // messages during creation
             try {
                 application.WndProc(message.Msg, message.WParam, message.LParam, message.Result);
             } catch (...) {
@@ -239,5 +242,5 @@ void TApplication::WndProc(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& resu
         default:
             break;
     }
-    result = DefWindowProcA(window_, msg, wparam, lparam);
+    result = DefWindowProcA(window_.get(), msg, wparam, lparam);
 }

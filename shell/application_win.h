@@ -1,4 +1,5 @@
 #pragma once
+// In application_win.cpp, application_loop_win.cpp, application_report_win.cpp, application_title_win.cpp.
 // TApplication: the one application object. It owns the hidden application window (the program's
 // taskbar button, labelled with the title), holds the application icon, creates the main form, runs
 // the message loop with its idle step, ends it on request, and turns every exception that escapes the
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "base/exceptions.h"
+#include "base/handles_win.h"
 #include "base/reporttext.h"
 #include "shell/component.h"
 #include "shell/icon_win.h"
@@ -60,7 +62,7 @@ public:
     // The icon's handle, or the system's default application icon when the icon is empty.
     HICON IconHandle();
 
-    HWND Handle() const { return window_; }
+    HWND Handle() const { return window_.get(); }
     TForm* MainForm() const { return mainForm_; }
     bool Active() const { return active_; }
 
@@ -106,7 +108,7 @@ private:
 
     std::string heldTitle_;
     TIcon icon_;
-    HWND window_ = nullptr;
+    UniqueWindow window_;
     TForm* mainForm_ = nullptr;
     TControl* mouseControl_ = nullptr;
     std::vector<TForm*> forms_;

@@ -12,6 +12,7 @@
 
 #include "settings/color.h"
 #include "settings/font.h"
+#include "shell/align.h"
 #include "shell/component.h"
 #include "shell/geometry.h"
 #include "shell/messages_win.h"
@@ -28,8 +29,6 @@ enum TControlStyleFlag : uint16_t {
     csSetCaption = 64,
 };
 using TControlStyle = uint16_t;
-
-enum TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 using TNotifyEvent = std::function<void(TComponent* sender)>;
 using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;

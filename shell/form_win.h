@@ -1,4 +1,5 @@
 #pragma once
+// In form_win.cpp, form_modal_win.cpp.
 // TForm: a top-level window of the program. Without a parent its window is owned by the application
 // window (one taskbar button for the program). Its border style and border icons choose the frame and
 // caption buttons; it can be centred on the screen when first shown; its client size can be set

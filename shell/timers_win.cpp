@@ -17,13 +17,12 @@ TTimerPool::~TTimerPool() {
     if (!window_)
         return;
     for (const auto& [handle, handler] : handlers_)
-        KillTimer(window_, handle);
-    DestroyWindow(window_);
+        KillTimer(window_.get(), handle);
 }
 
 HWND TTimerPool::Window() {
     if (window_)
-        return window_;
+        return window_.get();
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA cls{};
     cls.lpfnWndProc = &TTimerPool::WindowProc;
@@ -31,10 +30,10 @@ HWND TTimerPool::Window() {
     cls.lpszClassName = kTimerWindowClass;
     RegisterWindowClass(cls);
     // A message-only window: never visible, never among the thread's top-level windows.
-    window_ = CreateWindowExA(0, kTimerWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+    window_.reset(CreateWindowExA(0, kTimerWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this));
     if (!window_)
         throw EOutOfResources(LoadStr(StrId::SOutOfTimers));
-    return window_;
+    return window_.get();
 }
 
 TTimerHandle TTimerPool::FreeHandle() const {
@@ -68,7 +67,7 @@ void TTimerPool::Stop(TTimerHandle& slot) {
     if (slot == 0)
         return;
     if (handlers_.erase(slot) && window_)
-        KillTimer(window_, slot);
+        KillTimer(window_.get(), slot);
     slot = 0;
 }
 

@@ -9,6 +9,8 @@
 #include <functional>
 #include <map>
 
+#include "base/handles_win.h"
+
 using TTimerHandle = uint16_t;
 
 class TTimerPool {
@@ -34,7 +36,7 @@ private:
     void Fire(TTimerHandle handle);
     TTimerHandle FreeHandle() const;
 
-    HWND window_ = nullptr;
+    UniqueWindow window_;
     TTimerHandle capacity_;
     TTimerHandle next_ = 1;
     std::map<TTimerHandle, std::function<void()>> handlers_;

@@ -24,7 +24,7 @@ bool TWinControl::HandleAccessibleMessage(TMessage& message) {
         return false;
     if (message.Msg == WM_GETOBJECT && static_cast<DWORD>(message.LParam) == static_cast<DWORD>(OBJID_CLIENT)) {
         if (!accessible_)
-            accessible_ = TAccessibleObject::Create(handle_, accessibleElements_);
+            accessible_ = TAccessibleObject::Create(handle_.get(), accessibleElements_);
         message.Result =
             LresultFromObject(IID_IAccessible, message.WParam, static_cast<IAccessible*>(accessible_.get()));
         return true;

@@ -28,7 +28,7 @@ HWND TWinControl::Handle() {
         if (!handle_)
             CreateWnd();
     }
-    return handle_;
+    return handle_.get();
 }
 
 void TWinControl::RecreateWnd() {
@@ -65,7 +65,8 @@ void TWinControl::CreateWnd() {
                                   GetModuleHandleA(nullptr), this);
     if (!window)
         RaiseLastWindowError();
-    handle_ = window;
+    if (handle_.get() != window)
+        handle_.reset(window);
     UpdateBoundsFromWindow();
     // Windowed children get their windows with ours.
     for (TControl* child : controls_)
@@ -80,8 +81,7 @@ void TWinControl::DestroyHandle() {
     for (TControl* child : controls_)
         if (auto* windowed = dynamic_cast<TWinControl*>(child))
             windowed->DestroyHandle();
-    DestroyWindow(handle_);  // WM_NCDESTROY clears handle_
-    handle_ = nullptr;
+    handle_.reset();  // WM_NCDESTROY lets go of it on the way
 }
 
 void TWinControl::InsertControl(TControl* control) {
@@ -144,7 +144,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     if (left == left_ && top == top_ && width == width_ && height == height_)
         return;
     settingBounds_ = true;
-    SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(handle_.get(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     settingBounds_ = false;
     // The window may have refused part of the request; keep what it really is.
     UpdateBoundsFromWindow();
@@ -156,9 +156,9 @@ void TWinControl::UpdateBoundsFromWindow() {
     if (!handle_)
         return;
     RECT window;
-    GetWindowRect(handle_, &window);
+    GetWindowRect(handle_.get(), &window);
     POINT topLeft{window.left, window.top};
-    if (HWND parent = GetParent(handle_); parent && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD))
+    if (HWND parent = GetParent(handle_.get()); parent && (GetWindowLongA(handle_.get(), GWL_STYLE) & WS_CHILD))
         ::ScreenToClient(parent, &topLeft);
     left_ = topLeft.x;
     top_ = topLeft.y;
@@ -169,14 +169,14 @@ void TWinControl::UpdateBoundsFromWindow() {
 RECT TWinControl::ClientRect() const {
     RECT rect{0, 0, width_, height_};
     if (handle_)
-        GetClientRect(handle_, &rect);
+        GetClientRect(handle_.get(), &rect);
     return rect;
 }
 
 POINT TWinControl::ClientOrigin() const {
     POINT origin{0, 0};
     if (handle_) {
-        ::ClientToScreen(handle_, &origin);
+        ::ClientToScreen(handle_.get(), &origin);
         return origin;
     }
     return TControl::ClientOrigin();
@@ -184,7 +184,7 @@ POINT TWinControl::ClientOrigin() const {
 
 void TWinControl::Invalidate() {
     if (handle_)
-        InvalidateRect(handle_, nullptr, (ControlStyle & csOpaque) ? FALSE : TRUE);
+        InvalidateRect(handle_.get(), nullptr, (ControlStyle & csOpaque) ? FALSE : TRUE);
 }
 
 void TWinControl::Repaint() {
@@ -194,42 +194,23 @@ void TWinControl::Repaint() {
 
 void TWinControl::Update() {
     if (handle_)
-        UpdateWindow(handle_);
+        UpdateWindow(handle_.get());
 }
 
 void TWinControl::AlignControls() {
     if (controls_.empty())
         return;
-    RECT area = ClientRect();
-    AdjustClientRect(area);
+    RECT client = ClientRect();
+    AdjustClientRect(client);
+    TGeomRect area{client.left, client.top, client.right, client.bottom};
     const std::vector<TControl*> children = controls_;
-    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
+    for (TAlign align : kAlignOrder) {
         for (TControl* child : children) {
             if (child->Align() != align || !child->Visible())
                 continue;
-            const int w = child->Width(), h = child->Height();
-            switch (align) {
-                case alTop:
-                    child->SetBounds(area.left, area.top, area.right - area.left, h);
-                    area.top += h;
-                    break;
-                case alBottom:
-                    child->SetBounds(area.left, area.bottom - h, area.right - area.left, h);
-                    area.bottom -= h;
-                    break;
-                case alLeft:
-                    child->SetBounds(area.left, area.top, w, area.bottom - area.top);
-                    area.left += w;
-                    break;
-                case alRight:
-                    child->SetBounds(area.right - w, area.top, w, area.bottom - area.top);
-                    area.right -= w;
-                    break;
-                default:
-                    child->SetBounds(area.left, area.top, std::max(0L, area.right - area.left),
-                                     std::max(0L, area.bottom - area.top));
-                    break;
-            }
+            // The size is read in the child's turn: placing an earlier one may have changed it.
+            const TAlignedBounds b = AlignInArea(align, area, child->Width(), child->Height());
+            child->SetBounds(b.left, b.top, b.width, b.height);
         }
     }
 }
@@ -258,7 +239,7 @@ bool TWinControl::RouteMouse(TMessage& message) {
         return false;
     TControl* target = nullptr;
     TControl* capture = GetCaptureControl();
-    if (capture && capture != this && capture->Parent() == this && GetCapture() == handle_) {
+    if (capture && capture != this && capture->Parent() == this && GetCapture() == handle_.get()) {
         target = capture;
     } else if (!capture || capture->Parent() != this) {
         target = ControlAtPos(MousePoint(message.LParam), false);
@@ -319,22 +300,22 @@ void TWinControl::WndProc(TMessage& message) {
 
 void TWinControl::DefaultHandler(TMessage& message) {
     if (handle_ && message.Msg < WM_USER)
-        message.Result = DefWindowProcA(handle_, message.Msg, message.WParam, message.LParam);
+        message.Result = DefWindowProcA(handle_.get(), message.Msg, message.WParam, message.LParam);
 }
 
 void TWinControl::TextChanged() {
     if (handle_)
-        SetWindowTextA(handle_, Caption().c_str());
+        SetWindowTextA(handle_.get(), Caption().c_str());
 }
 
 void TWinControl::CMVisibleChanged(TMessage&) {
     if (handle_)
-        ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
+        ShowWindow(handle_.get(), Visible() ? SW_SHOWNA : SW_HIDE);
 }
 
 void TWinControl::CMEnabledChanged(TMessage&) {
     if (handle_)
-        EnableWindow(handle_, Enabled());
+        EnableWindow(handle_.get(), Enabled());
 }
 
 void TWinControl::WMPaint(TMessage& message) {
@@ -347,7 +328,7 @@ void TWinControl::WMPaint(TMessage& message) {
         PaintControls(dc, nullptr);
         return;
     }
-    const PaintDC paint(handle_);
+    const PaintDC paint(handle_.get());
     if (!paint)
         return;
     HDC dc = paint.get();

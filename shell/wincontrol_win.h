@@ -1,4 +1,5 @@
 #pragma once
+// In wincontrol_win.cpp, wincontrol_accessible_win.cpp.
 // TWinControl: a control with a window of its own. It creates its window on demand, keeps its child
 // controls in creation order, routes the mouse messages of its window to the windowless child under
 // the cursor (or to the one that captured the mouse), and paints the windowless children after itself.
@@ -33,8 +34,8 @@ public:
 
     // The window, created (with the parent's) when it does not exist yet.
     HWND Handle();
-    HWND HandleIfAllocated() const { return handle_; }
-    bool HandleAllocated() const { return handle_ != nullptr; }
+    HWND HandleIfAllocated() const { return handle_.get(); }
+    bool HandleAllocated() const { return handle_.get() != nullptr; }
     void HandleNeeded() { Handle(); }
     // Destroys the window (and its children's) and creates it again with the current parameters;
     // nothing when there is no window yet.
@@ -108,7 +109,7 @@ private:
     void DisconnectAccessible();
     void UpdateBoundsFromWindow();
 
-    HWND handle_ = nullptr;
+    UniqueWindow handle_;  // set and let go of by the window procedure (WM_NCCREATE, WM_NCDESTROY)
     std::vector<TControl*> controls_;
     bool settingBounds_ = false;
     TAccessibleElements* accessibleElements_ = nullptr;

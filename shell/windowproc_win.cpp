@@ -36,7 +36,7 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM 
     return OwnedWindowProc<TWinControl>(window, msg, wparam, lparam,
                                         [](TWinControl& control, HWND window, TMessage& message) {
                                             if (message.Msg == WM_NCCREATE)
-                                                control.handle_ = window;
+                                                control.handle_.reset(window);
                                             ++g_depth;
                                             try {
                                                 control.WndProc(message);
@@ -46,7 +46,7 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM 
                                             if (--g_depth == 0)
                                                 FreeDeviceContexts();
                                             if (message.Msg == WM_NCDESTROY)
-                                                control.handle_ = nullptr;
+                                                control.handle_.release();  // the window is gone
                                         });
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+// In bevelextent.cpp.
 // The settings of a panel's bevel and the room they take. Portable: the drawing is in bevel_win.
 
 #include <cstdint>

@@ -1,4 +1,5 @@
 #pragma once
+// In bitmaplist_win.cpp, bitmaplistitem_win.cpp, bitmapsource_win.cpp.
 // The bitmap list: an image list whose items each hold one bitmap.
 
 #include <windows.h>

@@ -1,4 +1,5 @@
 #pragma once
+// In buttoncaption_win.cpp.
 // Laying out and drawing a button's caption (a button without glyph) inside its content rectangle.
 
 #include <windows.h>

@@ -1,15 +1,13 @@
 #include "widgets/container.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "base/exceptions.h"
 #include "base/filestream.h"
 #include "base/strings.h"
 #include "widgets/itemrecord.h"
-#include "widgets/streamfields.h"
+#include "widgets/listfile.h"
 
 void TLMDCustomComponent::EndUpdate(bool notify) {
     updating_ = false;
@@ -189,14 +187,7 @@ void TLMDCustomContainer::Notification(TComponent* component, TOperation operati
 }
 
 void TLMDCustomContainer::ReadItems(TStream& stream, bool positionTable) {
-    const uint32_t count = ReadU32(stream);
-    // Every record takes at least its flags byte, and a position when there is a table: a count the
-    // rest of the stream cannot hold is refused before anything is made for it.
-    const uint64_t perItem = positionTable ? 5 : 1;
-    if (count > BytesLeft(stream) / perItem)
-        ThrowReadError();
-    if (positionTable)
-        stream.Seek(4 * static_cast<int64_t>(count), TSeekOrigin::soCurrent);
+    const uint32_t count = ReadListCount(stream, positionTable);
     // Read into new items first: a load that fails part-way frees them and leaves the list as it was.
     std::vector<std::unique_ptr<TLMDListItem>> loaded;
     for (uint32_t i = 0; i < count; ++i) {
@@ -211,23 +202,7 @@ void TLMDCustomContainer::ReadItems(TStream& stream, bool positionTable) {
 }
 
 void TLMDCustomContainer::WriteItems(TMemoryStream& stream, bool positionTable) {
-    WriteU32(stream, static_cast<uint32_t>(items_.size()));
-    const int64_t tableAt = stream.Position();
-    std::vector<uint32_t> positions;
-    if (positionTable)
-        for (size_t i = 0; i < items_.size(); ++i)
-            WriteU32(stream, 0);  // filled in below
-    for (TLMDListItem* item : items_) {
-        positions.push_back(static_cast<uint32_t>(stream.Position()));
-        item->WriteRecord(stream);
-    }
-    if (!positionTable)
-        return;
-    const int64_t end = stream.Position();
-    stream.SetPosition(tableAt);
-    for (uint32_t position : positions)
-        WriteU32(stream, position);
-    stream.SetPosition(end);
+    WriteListItems(stream, items_.size(), positionTable, [&](size_t i) { items_[i]->WriteRecord(stream); });
 }
 
 void TLMDCustomContainer::LoadFromStream(TStream& stream) {
@@ -238,41 +213,16 @@ void TLMDCustomContainer::SaveToStream(TMemoryStream& stream) {
     WriteItems(stream, false);
 }
 
-namespace {
-// The 9-byte signature that starts a list file: eight characters naming the list type and a format
-// version byte (1).
-constexpr size_t kSignatureSize = 9;
-const char* const kSignatures[] = {
-    "IMAGLIST\x01",  // icImageList
-    "BMPLIST_\x01",  // icBitmap
-    "WAVELIST\x01",  // icWave
-    "STRGLIST\x01",  // icStringList
-    "GENRLIST\x01",  // icGeneric
-    "RTF_LIST\x01",  // icRTF
-    "INVALID_\x01",  // icInvalid
-};
-}  // namespace
-
 void TLMDCustomContainer::LoadFromFile(const std::string& fileName) {
     TFileStream stream(fileName);
-    char signature[kSignatureSize] = {};
-    if (stream.Read(signature, kSignatureSize) != kSignatureSize ||
-        std::memcmp(signature, kSignatures[ListType()], kSignatureSize) != 0)
+    if (!ReadListSignature(stream, ListType()))
         throw EReadError(FmtLoadStr(StrId::SInvalidListFile, ClassName()));
     ReadItems(stream, true);
 }
 
 void TLMDCustomContainer::SaveToFile(const std::string& fileName) {
     TMemoryStream stream;
-    stream.Write(kSignatures[ListType()], kSignatureSize);
+    stream.Write(ListFileSignature(ListType()), kListSignatureSize);
     WriteItems(stream, true);
-    // C stdio rather than a file stream: the stream classes would bring the whole locale machinery
-    // of the C++ library into the program (several hundred kilobytes and start-up work).
-    std::FILE* file = std::fopen(fileName.c_str(), "wb");
-    if (!file)
-        throw EFCreateError(FmtLoadStr(StrId::SFCreateError, fileName.c_str()));
-    const size_t size = stream.Bytes().size();
-    const bool written = std::fwrite(stream.Memory(), 1, size, file) == size;
-    if (std::fclose(file) != 0 || !written)
-        throw EFCreateError(FmtLoadStr(StrId::SFCreateError, fileName.c_str()));
+    SaveStreamToFile(stream, fileName);
 }

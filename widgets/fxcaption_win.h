@@ -1,4 +1,5 @@
 #pragma once
+// In captiondraw_win.cpp, captionmeasure_win.cpp.
 // Drawing and measuring a caption with its three-dimensional effect.
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for the Windows image tests: temporary files, reading a bitmap back as RGB, and the
-// binary PPM references.
+// Helpers for the Windows image tests: test data paths, reading a bitmap back as RGB, and the binary
+// PPM references. Temporary files: tests/common/tempfile.h.
 
 #include <windows.h>
 
@@ -27,27 +27,6 @@ inline std::vector<uint8_t> ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-
-// A file in the temporary folder holding the given bytes, deleted with this object.
-class TempFile {
-public:
-    explicit TempFile(const std::vector<uint8_t>& bytes, const char* suffix = ".bmp") {
-        char folder[MAX_PATH];
-        GetTempPathA(MAX_PATH, folder);
-        static int counter = 0;
-        path_ = std::string(folder) + "imgtest" + std::to_string(GetCurrentProcessId()) + "_" +
-                std::to_string(++counter) + suffix;
-        std::ofstream out(path_, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-    ~TempFile() { DeleteFileA(path_.c_str()); }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 // The bitmap's pixels as 0x00RRGGBB, top row first (GetDIBits into a 32-bit top-down DIB).
 inline std::vector<uint32_t> ReadBackRgb(HBITMAP bitmap, int width, int height) {

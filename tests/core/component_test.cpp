@@ -54,14 +54,35 @@ TEST(Component, FreeNotificationTellsTheWatcherOnce) {
     EXPECT_EQ(watcher.notes[0], std::make_pair(std::string("watched"), opRemove));
 }
 
-TEST(Component, AWatcherThatGoesFirstIsNotCalledLater) {
-    Named watched(nullptr, "watched");
-    {
-        Named watcher(nullptr, "watcher");
-        watched.FreeNotification(&watcher);
+// Every notification any Listener hears, as "hearer: component", in a log that outlives them all.
+std::vector<std::string> heard;
+
+class Listener : public TComponent {
+public:
+    explicit Listener(std::string name) : TComponent(nullptr) { Name = std::move(name); }
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override {
+        if (operation == opRemove)
+            heard.push_back(Name + ": " + component->Name);
     }
-    // Destroying watched later must not reach the gone watcher (AddressSanitizer would see it).
-    SUCCEED();
+};
+
+TEST(Component, AWatcherThatGoesFirstIsNotCalledLater) {
+    heard.clear();
+    Listener survivor("survivor");
+    auto* watched = new Listener("watched");
+    {
+        Listener gone("gone");
+        watched->FreeNotification(&gone);
+        watched->FreeNotification(&survivor);
+    }
+    // The link goes both ways: the watched component heard of the watcher's end and forgot it.
+    EXPECT_EQ(heard, std::vector<std::string>{"watched: gone"});
+    delete watched;
+    // Only the watcher still there hears of it; a call on the gone one would reach freed memory
+    // (AddressSanitizer stops there).
+    EXPECT_EQ(heard, (std::vector<std::string>{"watched: gone", "survivor: watched"}));
 }
 
 TEST(Component, LoadingMarkLastsUntilLoaded) {

@@ -147,20 +147,33 @@ TEST(FontPool, RecordBytesAreEqualForEqualData) {
 }
 
 TEST(FontPool, HashRotatesLeftFiveAndXorsEachByte) {
-    TFontKey key;
-    key.height = 0x01;
-    // Bytes: 01 00 00 00, then zeros: after the first byte 0x0001, then rotated 5 times per byte.
-    uint16_t expected = 0;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&key);
-    for (size_t i = 0; i < sizeof key; ++i)
-        expected = static_cast<uint16_t>(((expected << 5) | (expected >> 11)) ^ bytes[i]);
-    EXPECT_EQ(FontKeyHash(key), expected);
-    // The rotation wraps: 40 bytes rotate by 200 = 12 * 16 + 8 bits, so a lone first byte 0x01
-    // ends rotated by 5 * 39 = 195 = 12 * 16 + 3 bits.
-    EXPECT_EQ(FontKeyHash(key), 0x01 << 3);
-    TFontKey other = key;
-    other.charset = 1;
-    EXPECT_NE(FontKeyHash(other), FontKeyHash(key));
+    // Worked out by hand from the 40 bytes: height (4, little-endian), name (32), pitch, style,
+    // charset, reserved.
+    const struct {
+        int32_t height;
+        const char* name;
+        TFontPitch pitch;
+        TFontStyles style;
+        TFontCharset charset;
+        uint16_t hash;
+    } cases[] = {
+        {0, "", fpDefault, 0, 0, 0x0000},
+        // A lone first byte ends rotated by 5 * 39 = 195 = 12 * 16 + 3 bits: the rotation wraps.
+        {1, "", fpDefault, 0, 0, 0x0008},
+        {0, "", fpDefault, 0, 1, 0x0020},     // rotated once, by the reserved byte after it
+        {0, "", fpDefault, 0xFF, 0, 0xFC03},  // bits rotated out at the top come back at the bottom
+        {-13, "Arial", fpDefault, 0, 1, 0x1315},
+        {8, "MS Sans Serif", fpVariable, 3, 0, 0x5579},
+    };
+    for (const auto& c : cases) {
+        TFontKey key;
+        key.height = c.height;
+        SetKeyName(key, c.name);
+        key.pitch = c.pitch;
+        key.style = c.style;
+        key.charset = c.charset;
+        EXPECT_EQ(FontKeyHash(key), c.hash) << c.height << " " << c.name;
+    }
 }
 
 TEST(FontPool, DifferentDataWithTheSameHashStayApart) {

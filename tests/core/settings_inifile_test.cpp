@@ -13,6 +13,7 @@
 
 #include "settings/font.h"
 #include "settings/fonttext.h"
+#include "tests/common/tempfile.h"
 
 namespace {
 
@@ -36,20 +37,7 @@ private:
 };
 
 // A temporary INI file with the given bytes, removed at the end of the test.
-class TempIni {
-public:
-    explicit TempIni(const std::string& bytes) {
-        path_ =
-            (std::filesystem::temp_directory_path() / ("settings_ini_" + std::to_string(++counter_) + ".ini")).string();
-        std::ofstream(path_, std::ios::binary) << bytes;
-    }
-    ~TempIni() { std::remove(path_.c_str()); }
-    const std::string& path() const { return path_; }
-
-private:
-    static inline int counter_ = 0;
-    std::string path_;
-};
+using TempIni = TTempFile;
 
 struct IntegerCase {
     const char* value;

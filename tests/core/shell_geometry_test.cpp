@@ -36,12 +36,14 @@ TEST(ControlGeometry, EachPointInsideRuleTakesItsOwnEdges) {
         int64_t x, y;
         bool halfOpen, farEdges, bottomEdge, strictly;
     } cases[] = {
-        {15, 25, true, true, true, true},     // well inside
-        {10, 20, true, true, true, false},    // the top-left corner
-        {30, 25, false, true, false, false},  // the right edge
-        {15, 40, false, true, true, false},   // the bottom edge
-        {30, 40, false, true, false, false},  // the bottom-right corner
-        {9, 25, false, false, false, false}, {15, 41, false, false, false, false}, {11, 21, true, true, true, true},
+        {15, 25, true, true, true, true},      // well inside
+        {10, 20, true, true, true, false},     // the top-left corner
+        {30, 25, false, true, false, false},   // the right edge
+        {15, 40, false, true, true, false},    // the bottom edge
+        {30, 40, false, true, false, false},   // the bottom-right corner
+        {9, 25, false, false, false, false},   // left of the rectangle
+        {15, 41, false, false, false, false},  // below it
+        {11, 21, true, true, true, true},      // one pixel in from the top-left corner
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Contains(box, c.x, c.y), c.halfOpen) << c.x << "," << c.y;

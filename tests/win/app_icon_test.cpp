@@ -8,6 +8,7 @@
 
 #include "shell/application_win.h"
 #include "shell/form_win.h"
+#include "tests/common/tempfile.h"
 
 namespace {
 
@@ -16,15 +17,6 @@ const std::string kProgramIcon = std::string(MENU_TEST_DATA) + "\\..\\..\\app\\m
 std::vector<unsigned char> ReadFile(const std::string& name) {
     std::ifstream in(name, std::ios::binary);
     return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
-}
-
-std::string TempFile(const char* name, const std::vector<unsigned char>& bytes) {
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    const std::string path = std::string(folder) + name;
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path;
 }
 
 HICON BigIcon(HWND window) {
@@ -83,7 +75,8 @@ TEST(ApplicationIcon, AnInvalidFileRaisesFromTheLoadAndKeepsTheIcon) {
     TApplication application;
     const HICON before = BigIcon(application.Handle());
     // A cursor file (type 2) is not an icon.
-    const std::string cursor = TempFile("app_icon_test.cur", {0, 0, 2, 0, 1, 0});
+    const TTempFile cursorFile(std::vector<uint8_t>{0, 0, 2, 0, 1, 0}, ".cur");
+    const std::string& cursor = cursorFile.path();
     try {
         application.Icon().LoadFromFile(cursor);
         ADD_FAILURE() << "no exception";
@@ -91,10 +84,10 @@ TEST(ApplicationIcon, AnInvalidFileRaisesFromTheLoadAndKeepsTheIcon) {
         EXPECT_EQ(e.Message(), "Icon image is not valid");
     }
     EXPECT_EQ(BigIcon(application.Handle()), before);
-    std::remove(cursor.c_str());
 
     // A file with a good header but no image fails when the change decodes it, inside the load.
-    const std::string empty = TempFile("app_icon_test.ico", {0, 0, 1, 0, 0, 0});
+    const TTempFile emptyFile(std::vector<uint8_t>{0, 0, 1, 0, 0, 0}, ".ico");
+    const std::string& empty = emptyFile.path();
     try {
         application.Icon().LoadFromFile(empty);
         ADD_FAILURE() << "no exception";
@@ -102,7 +95,6 @@ TEST(ApplicationIcon, AnInvalidFileRaisesFromTheLoadAndKeepsTheIcon) {
         EXPECT_EQ(e.Message(), "Icon image is not valid");
     }
     EXPECT_EQ(BigIcon(application.Handle()), before);
-    std::remove(empty.c_str());
 
     try {
         application.Icon().LoadFromFile("Z:\\no\\such\\folder\\menu.ico");

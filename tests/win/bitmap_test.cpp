@@ -10,10 +10,11 @@
 #include "shell/bitmap_win.h"
 #include "tests/common/bmpbuilder.h"
 #include "tests/common/imagetest_win.h"
+#include "tests/common/tempfile.h"
 
 namespace {
 
-using imagetest::TempFile;
+using TempFile = TTempFile;
 using testbmp::BmpFields;
 using testbmp::Build;
 
@@ -143,7 +144,7 @@ TEST(BitmapLoad, ZeroLengthFileEmptiesWithoutNotification) {
     TempFile picture(Build(testbmp::Rgb24(2, 2)));
     bitmap.LoadFromFile(picture.path());
     ChangeCounter changes(bitmap);
-    TempFile empty({});
+    TempFile empty(std::vector<uint8_t>{});
     bitmap.LoadFromFile(empty.path());
     EXPECT_TRUE(bitmap.Empty());
     EXPECT_EQ(bitmap.Width(), 0);

@@ -10,10 +10,11 @@
 #include "shell/icon_win.h"
 #include "tests/common/icobuilder.h"
 #include "tests/common/imagetest_win.h"
+#include "tests/common/tempfile.h"
 
 namespace {
 
-using imagetest::TempFile;
+using TempFile = TTempFile;
 
 constexpr uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF;
 

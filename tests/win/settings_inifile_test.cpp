@@ -10,30 +10,14 @@
 
 #include "settings/font.h"
 #include "settings/fonttext.h"
+#include "tests/common/tempfile.h"
 
 namespace {
 
 const std::string kIniData = std::string(MENU_TEST_DATA) + "\\ini\\";
 
 // A temporary INI file with the given bytes, deleted at the end of the test.
-class TempIni {
-public:
-    explicit TempIni(const std::string& bytes) {
-        char folder[MAX_PATH], name[MAX_PATH];
-        GetTempPathA(sizeof folder, folder);
-        GetTempFileNameA(folder, "ini", 0, name);
-        path_ = name;
-        HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-    }
-    ~TempIni() { DeleteFileA(path_.c_str()); }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using TempIni = TTempFile;
 
 TEST(IniFileOnThePlatform, ReadsValuesDefaultsAndEmptyValues) {
     TempIni file("[Main]\r\nCaption = Hello menu \r\nEmpty=\r\nLeft=$20\r\nTop=0x40\r\nClose=0\r\n");

@@ -5,13 +5,14 @@
 
 #include "base/exceptions.h"
 #include "tests/common/imagetest_win.h"
+#include "tests/common/tempfile.h"
 #include "tests/win/widgets_bitmaplist_fixture.h"
 
 namespace {
 
 using bitmaplisttest::NewItem;
 using bitmaplisttest::Rgb24At;
-using imagetest::TempFile;
+using TempFile = TTempFile;
 
 // A list of three items: a picture with description and ident, a compressed picture, an empty item.
 void FillList(TLMDBitmapList& list) {
@@ -43,7 +44,7 @@ void ExpectFilled(TLMDBitmapList& list) {
 TEST(BitmapListFiles, FileAndStreamRoundTrips) {
     TLMDBitmapList source(nullptr);
     FillList(source);
-    TempFile file({}, ".lst");
+    TempFile file(std::vector<uint8_t>{}, ".lst");
     source.SaveToFile(file.path());
     const std::vector<uint8_t> bytes = imagetest::ReadBytes(file.path());
     ASSERT_GT(bytes.size(), 9u);
@@ -85,7 +86,7 @@ TEST(BitmapListFiles, OtherPixelFormatsAreStoredWithTheirColourCount) {
 TEST(BitmapListFiles, AFailedLoadLeavesTheListAsItWas) {
     TLMDBitmapList source(nullptr);
     FillList(source);
-    TempFile good({}, ".lst");
+    TempFile good(std::vector<uint8_t>{}, ".lst");
     source.SaveToFile(good.path());
     std::vector<uint8_t> bytes = imagetest::ReadBytes(good.path());
     std::vector<uint8_t> otherType = bytes;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "base/memorystream.h"
 #include "tests/common/bmpbuilder.h"
@@ -18,16 +19,13 @@ class Surface {
 public:
     Surface(int width, int height)
         : dc_(CreateCompatibleDC(nullptr)), bitmap_(CreateBitmap(width, height, 1, 32, nullptr)) {
-        previous_ = SelectObject(dc_.get(), bitmap_.get());
+        selected_ = ScopedSelect(dc_.get(), bitmap_.get());
         canvas.SetHandle(dc_.get());
         RECT all{0, 0, width, height};
         UniqueBrush brush(CreateSolidBrush(kFill));
         FillRect(dc_.get(), &all, brush.get());
     }
-    ~Surface() {
-        canvas.SetHandle(nullptr);
-        SelectObject(dc_.get(), previous_);
-    }
+    ~Surface() { canvas.SetHandle(nullptr); }
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
     COLORREF At(int x, int y) { return GetPixel(dc_.get(), x, y); }
@@ -36,7 +34,7 @@ public:
 private:
     UniqueMemoryDC dc_;
     UniqueBitmap bitmap_;
-    HGDIOBJ previous_;
+    ScopedSelect selected_;  // the bitmap in dc_, until the surface goes
 };
 
 // testbmp::Rgb24's pixel (x, y): blue x, green y, red 0x80.

@@ -4,11 +4,12 @@
 
 #include <windows.h>
 
-#include <vector>
+#include <optional>
 
 #include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "shell/wincontrol_win.h"
+#include "tests/common/pixels_win.h"
 
 class Snapshot {
 public:
@@ -19,16 +20,12 @@ public:
         UniqueBrush white(CreateSolidBrush(RGB(255, 255, 255)));
         FillRect(dc_.get(), &all, white.get());
         control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc_.get()), 0);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                pixels_.push_back(GetPixel(dc_.get(), x, y));
-        width_ = width;
+        pixels_.emplace(dc_.get(), width, height);
     }
-    COLORREF At(int x, int y) const { return pixels_[static_cast<size_t>(y * width_ + x)]; }
+    COLORREF At(int x, int y) const { return pixels_->At(x, y); }
 
 private:
     UniqueMemoryDC dc_;
     UniqueBitmap bitmap_;
-    std::vector<COLORREF> pixels_;
-    int width_ = 0;
+    std::optional<TPixelGrid> pixels_;
 };

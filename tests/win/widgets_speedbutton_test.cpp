@@ -9,6 +9,7 @@
 #include "shell/application_win.h"
 #include "shell/form_win.h"
 #include "tests/common/bmpbuilder.h"
+#include "tests/common/pixels_win.h"
 #include "tests/win/app_boxwatch.h"
 #include "widgets/backpanel_win.h"
 #include "widgets/bitmaplist_win.h"
@@ -42,23 +43,9 @@ std::vector<uint8_t> BackgroundFile() {
 }
 
 // The panel's client area as its window shows it.
-class Pixels {
+class Pixels : public TPixelGrid {
 public:
-    explicit Pixels(HWND window) {
-        HDC dc = GetDC(window);
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x)
-                pixels_.push_back(GetPixel(dc, x, y));
-        ReleaseDC(window, dc);
-    }
-    COLORREF At(int x, int y) const { return pixels_[static_cast<size_t>(y * kWidth + x)]; }
-    int Count(RECT r, COLORREF colour) const {
-        int n = 0;
-        for (int y = std::max(0L, r.top); y < std::min<LONG>(kHeight, r.bottom); ++y)
-            for (int x = std::max(0L, r.left); x < std::min<LONG>(kWidth, r.right); ++x)
-                n += At(x, y) == colour;
-        return n;
-    }
+    explicit Pixels(HWND window) : TPixelGrid(OfWindow(window, kWidth, kHeight)) {}
     // The smallest rectangle holding every pixel of the colour within r.
     RECT Extent(RECT r, COLORREF colour) const {
         RECT e{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
@@ -77,9 +64,6 @@ public:
                 n += At(x, y) != Back(x, y);
         return n;
     }
-
-private:
-    std::vector<COLORREF> pixels_;
 };
 
 class SpeedButton : public testing::Test {
