@@ -227,7 +227,10 @@ TEST_F(UsedMenu, MinimisingAndRestoringHoldsNoMoreObjects) {
         if (!WaitUntil([&] { return !IsWindowVisible(window); }))
             return false;
         PostMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0);
-        return WaitUntil([&] { return IsWindowVisible(window) != FALSE; }) && Hover(1);
+        // The mouse goes onto the button only once the restored window shows on the screen again: a
+        // move onto a window that is not there yet is not the menu's.
+        return WaitUntil([&] { return IsWindowVisible(window) != FALSE; }) && WaitUntil([&] { return Plain(1); }) &&
+               Hover(1);
     });
 }
 
