@@ -4,6 +4,7 @@
 #include <winternl.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <vector>
@@ -26,18 +27,34 @@ static_assert(sizeof(GdiHandleEntry) == 24, "the table's entries are 24 bytes on
 constexpr size_t kGdiTableEntries = 0x10000;
 // Where the process environment block keeps the table's address.
 constexpr size_t kPebGdiTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+// A 32-bit process on 64-bit Wine also has a 64-bit environment block, one page below its own, and
+// there Wine keeps the table's address (at the 64-bit offset); the 32-bit one reads 0.
+constexpr ptrdiff_t kWow64PebOffset = -0x1000;
+constexpr size_t kPeb64GdiTableOffset = 0xF8;
+
+// The table's address read from the process's environment block; 0 when it keeps none there.
+uint64_t GdiTableAddress(HANDLE process, const char* peb, ptrdiff_t pebOffset, size_t tableOffset) {
+    uint64_t table = 0;
+    if (!ReadProcessMemory(process, peb + pebOffset + tableOffset, &table, sizeof(void*), nullptr))
+        return 0;
+    return table;
+}
 
 // The used entries of the process's GDI handle table; throws when the table cannot be read.
 DWORD UsedGdiEntries(HANDLE process) {
     PROCESS_BASIC_INFORMATION basic{};
     if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0)
         throw std::runtime_error("cannot find the process environment block");
-    void* table = nullptr;
     const auto* peb = static_cast<const char*>(static_cast<void*>(basic.PebBaseAddress));
-    if (!ReadProcessMemory(process, peb + kPebGdiTableOffset, &table, sizeof table, nullptr) || !table)
+    uint64_t table = GdiTableAddress(process, peb, 0, kPebGdiTableOffset);
+    BOOL wow64 = FALSE;
+    if (!table && sizeof(void*) == 4 && IsWow64Process(process, &wow64) && wow64)
+        table = GdiTableAddress(process, peb, kWow64PebOffset, kPeb64GdiTableOffset);
+    if (!table || table > UINTPTR_MAX)
         throw std::runtime_error("the process has no GDI handle table");
     std::vector<GdiHandleEntry> entries(kGdiTableEntries);
-    if (!ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(GdiHandleEntry), nullptr))
+    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(static_cast<uintptr_t>(table)), entries.data(),
+                           entries.size() * sizeof(GdiHandleEntry), nullptr))
         throw std::runtime_error("cannot read the GDI handle table");
     DWORD used = 0;
     for (const GdiHandleEntry& entry : entries)

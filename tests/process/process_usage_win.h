@@ -5,7 +5,8 @@
 // Windows answers GetGuiResources for the object counts. Wine answers it with a stub (0 and
 // ERROR_CALL_NOT_IMPLEMENTED), so there the counts are taken another way, named in `gdiSource` and
 // `userSource`: the GDI objects are the used entries of the process's GDI handle table (the table the
-// process environment block points at, read with ReadProcessMemory; the way is checked on this test
+// process environment block points at, or on 64-bit Wine for a 32-bit process its 64-bit block one
+// page below; read with ReadProcessMemory; the way is checked on this test
 // process first), and the USER objects are the process's windows, top-level, child and message-only.
 // Where the memory counters and the handle count read 0 (Wine, for another process), the private
 // memory is the process's committed private regions (VirtualQueryEx) and the handles are its entries
