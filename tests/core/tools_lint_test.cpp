@@ -33,7 +33,12 @@ INSTANTIATE_TEST_SUITE_P(Slips,
                                          Suggestion{"Colour", ""},
                                          Suggestion{"Settings", ""},
                                          Suggestion{"", ""},
-                                         Suggestion{"Z", "X"}));
+                                         Suggestion{"Z", "X"},
+                                         // At and just past a third of the name's length.
+                                         Suggestion{"ExeWorkingPathXXXX", "ExeWorkingPath"},
+                                         Suggestion{"ExeWorkingPathXXXXX", ""},
+                                         Suggestion{"XXExePath", "ExePath"},
+                                         Suggestion{"hWidt", ""}));
 
 TEST(LintText, OrdersByLineAndEndsWithTheSummary) {
     TLintReport report;
