@@ -8,9 +8,9 @@
 // so its definitions come before the libraries the runtime is searched in.
 #include <windows.h>
 
+#include <pthread.h>
 #include <cerrno>
 #include <cstdlib>
-#include <pthread.h>
 
 // Run by the C run-time start-up code's thread-exit handler on a TLS slot's value, when a thread ends
 // with the value set (the destructor of a POSIX thread-local key). Returns 0, or -1 when out of memory.
