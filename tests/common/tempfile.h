@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #ifdef _WIN32
@@ -29,6 +30,15 @@ inline std::filesystem::path NewPath(const std::string& suffix) {
     return std::filesystem::temp_directory_path() / (name + suffix);
 }
 
+// A new, empty folder of such a name; returns its full name.
+inline std::string NewFolder() {
+    std::filesystem::path folder;
+    do
+        folder = NewPath("");
+    while (!std::filesystem::create_directory(folder));  // one left by an earlier process of this id
+    return folder.string();
+}
+
 // Writes the bytes to the file (replacing it); false when it cannot be written.
 inline bool WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
     std::ofstream out(file, std::ios::binary);
@@ -36,45 +46,41 @@ inline bool WriteBytes(const std::filesystem::path& file, std::string_view bytes
     return static_cast<bool>(out.flush());
 }
 
+// A name in the temporary folder, removed with this object: a file, or a folder with all in it.
+class TTempName {
+public:
+    ~TTempName() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TTempName(const TTempName&) = delete;
+    TTempName& operator=(const TTempName&) = delete;
+
+protected:
+    explicit TTempName(std::string path) : path_(std::move(path)) {}
+
+    const std::string path_;
+};
+
 }  // namespace testtemp
 
-class TTempFile {
+// A file holding the given bytes.
+class TTempFile : private testtemp::TTempName {
 public:
     explicit TTempFile(std::string_view bytes, const std::string& suffix = ".tmp")
-        : path_(testtemp::NewPath(suffix).string()) {
+        : TTempName(testtemp::NewPath(suffix).string()) {
         testtemp::WriteBytes(path_, bytes);
     }
     explicit TTempFile(const std::vector<uint8_t>& bytes, const std::string& suffix = ".tmp")
         : TTempFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), suffix) {}
-    ~TTempFile() {
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-    }
-    TTempFile(const TTempFile&) = delete;
-    TTempFile& operator=(const TTempFile&) = delete;
 
     const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
 };
 
-// A new, empty folder for one test, removed with everything in it.
-class TTempFolder {
+// A new, empty folder for one test.
+class TTempFolder : private testtemp::TTempName {
 public:
-    TTempFolder() {
-        std::filesystem::path folder;
-        do
-            folder = testtemp::NewPath("");
-        while (!std::filesystem::create_directory(folder));  // one left by an earlier process of this id
-        path_ = folder.string();
-    }
-    ~TTempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TTempFolder(const TTempFolder&) = delete;
-    TTempFolder& operator=(const TTempFolder&) = delete;
+    TTempFolder() : TTempName(testtemp::NewFolder()) {}
 
     // The folder's full name, without a final separator.
     const std::string& Path() const { return path_; }
@@ -93,9 +99,6 @@ public:
         testtemp::WriteBytes(file, bytes);
         return file.string();
     }
-
-private:
-    std::string path_;
 };
 
 // Runs the rest of the scope in `folder` as the current folder.
