@@ -4,12 +4,28 @@
 
 namespace {
 
-void ClearAnswer(BSTR* out) {
+// What an answer is before it is given: no object or string, zero, an empty VARIANT.
+template <typename T>
+void ClearAnswer(T** out) {
     *out = nullptr;
+}
+
+void ClearAnswer(long* out) {
+    *out = 0;
 }
 
 void ClearAnswer(VARIANT* out) {
     VariantInit(out);
+}
+
+// How every answer starts: E_POINTER when a place for it is missing, else each place cleared, then
+// CO_E_OBJNOTCONNECTED once the object is cut off its window; S_OK to go on and answer.
+template <typename... Out>
+HRESULT StartAnswer(bool connected, Out*... out) {
+    if ((!out || ...))
+        return E_POINTER;
+    (ClearAnswer(out), ...);
+    return connected ? S_OK : CO_E_OBJNOTCONNECTED;
 }
 
 // Text in the system code page as a new BSTR (S_FALSE and no string for empty text).
@@ -221,11 +237,8 @@ std::vector<TNavElement> TAccessibleObject::NavElements() {
 
 STDMETHODIMP TAccessibleObject::get_accParent(IDispatch** parent) {
     return Guarded([&]() -> HRESULT {
-        if (!parent)
-            return E_POINTER;
-        *parent = nullptr;
-        if (!Connected())
-            return CO_E_OBJNOTCONNECTED;
+        if (const HRESULT start = StartAnswer(Connected(), parent); start != S_OK)
+            return start;
         const UniqueCom<IAccessible> system = SystemObject(Child{Child::Self});
         return system ? system.get()->get_accParent(parent) : E_FAIL;
     });
@@ -233,11 +246,8 @@ STDMETHODIMP TAccessibleObject::get_accParent(IDispatch** parent) {
 
 STDMETHODIMP TAccessibleObject::get_accChildCount(long* count) {
     return Guarded([&]() -> HRESULT {
-        if (!count)
-            return E_POINTER;
-        *count = 0;
-        if (!Connected())
-            return CO_E_OBJNOTCONNECTED;
+        if (const HRESULT start = StartAnswer(Connected(), count); start != S_OK)
+            return start;
         *count = ChildCount();
         return S_OK;
     });
@@ -245,11 +255,8 @@ STDMETHODIMP TAccessibleObject::get_accChildCount(long* count) {
 
 STDMETHODIMP TAccessibleObject::get_accChild(VARIANT child, IDispatch** object) {
     return Guarded([&]() -> HRESULT {
-        if (!object)
-            return E_POINTER;
-        *object = nullptr;
-        if (!Connected())
-            return CO_E_OBJNOTCONNECTED;
+        if (const HRESULT start = StartAnswer(Connected(), object); start != S_OK)
+            return start;
         const Child c = Resolve(child);
         switch (c.kind) {
             case Child::Element:
@@ -272,11 +279,8 @@ HRESULT TAccessibleObject::PropertyOf(VARIANT child,
                                       Value TAccessibleElement::*field,
                                       HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, Out*)) {
     return Guarded([&]() -> HRESULT {
-        if (!out)
-            return E_POINTER;
-        ClearAnswer(out);
-        if (!Connected())
-            return CO_E_OBJNOTCONNECTED;
+        if (const HRESULT start = StartAnswer(Connected(), out); start != S_OK)
+            return start;
         const Child c = Resolve(child);
         switch (c.kind) {
             case Child::Element:
@@ -340,23 +344,16 @@ STDMETHODIMP TAccessibleObject::get_accState(VARIANT child, VARIANT* state) {
 
 STDMETHODIMP TAccessibleObject::get_accHelpTopic(BSTR* file, VARIANT child, long* topic) {
     return Guarded([&]() -> HRESULT {
-        if (!file || !topic)
-            return E_POINTER;
-        *file = nullptr;
-        *topic = 0;
-        if (!Connected())
-            return CO_E_OBJNOTCONNECTED;
+        if (const HRESULT start = StartAnswer(Connected(), file, topic); start != S_OK)
+            return start;
         return Resolve(child).kind == Child::Invalid ? E_INVALIDARG : S_FALSE;
     });
 }
 
 STDMETHODIMP TAccessibleObject::get_accFocus(VARIANT* focus) {
     return Guarded([&]() -> HRESULT {
-        if (!focus)
-            return E_POINTER;
-        VariantInit(focus);
-        if (!Connected())
-            return CO_E_OBJNOTCONNECTED;
+        if (const HRESULT start = StartAnswer(Connected(), focus); start != S_OK)
+            return start;
         // An element that the window keeps the focus for; else the system says whether the window has it.
         const int element = elements_->AccessibleFocus();
         if (element >= 0 && element < elements_->AccessibleCount())
@@ -367,10 +364,8 @@ STDMETHODIMP TAccessibleObject::get_accFocus(VARIANT* focus) {
 }
 
 STDMETHODIMP TAccessibleObject::get_accSelection(VARIANT* selection) {
-    if (!selection)
-        return E_POINTER;
-    VariantInit(selection);
-    return Connected() ? S_FALSE : CO_E_OBJNOTCONNECTED;
+    const HRESULT start = StartAnswer(Connected(), selection);
+    return start != S_OK ? start : S_FALSE;
 }
 
 STDMETHODIMP TAccessibleObject::accSelect(long flags, VARIANT child) {
@@ -389,11 +384,8 @@ STDMETHODIMP TAccessibleObject::accSelect(long flags, VARIANT child) {
 
 STDMETHODIMP TAccessibleObject::accLocation(long* left, long* top, long* width, long* height, VARIANT child) {
     return Guarded([&]() -> HRESULT {
-        if (!left || !top || !width || !height)
-            return E_POINTER;
-        *left = *top = *width = *height = 0;
-        if (!Connected())
-            return CO_E_OBJNOTCONNECTED;
+        if (const HRESULT start = StartAnswer(Connected(), left, top, width, height); start != S_OK)
+            return start;
         const Child c = Resolve(child);
         if (c.kind == Child::Invalid)
             return E_INVALIDARG;
@@ -412,11 +404,8 @@ STDMETHODIMP TAccessibleObject::accLocation(long* left, long* top, long* width, 
 
 STDMETHODIMP TAccessibleObject::accNavigate(long direction, VARIANT start, VARIANT* end) {
     return Guarded([&]() -> HRESULT {
-        if (!end)
-            return E_POINTER;
-        VariantInit(end);
-        if (!Connected())
-            return CO_E_OBJNOTCONNECTED;
+        if (const HRESULT start = StartAnswer(Connected(), end); start != S_OK)
+            return start;
         const Child c = Resolve(start);
         if (c.kind == Child::Invalid)
             return E_INVALIDARG;
@@ -437,11 +426,8 @@ STDMETHODIMP TAccessibleObject::accNavigate(long direction, VARIANT start, VARIA
 
 STDMETHODIMP TAccessibleObject::accHitTest(long x, long y, VARIANT* child) {
     return Guarded([&]() -> HRESULT {
-        if (!child)
-            return E_POINTER;
-        VariantInit(child);
-        if (!Connected())
-            return CO_E_OBJNOTCONNECTED;
+        if (const HRESULT start = StartAnswer(Connected(), child); start != S_OK)
+            return start;
         const POINT point{x, y};
         RECT client;
         GetClientRect(window_, &client);

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "menu_memory_registry.h"
-#include "menu_test_files.h"
 #include "settings/color.h"
 #include "settings/filenames.h"
+#include "tests/common/tempfile.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ protected:
     }
     std::string IniDir() const { return NormalDir(FileDirPart(files_ / "menu.ini")); }
 
-    TTestFolder files_;
+    TTempFolder files_;
     TMemoryRegistry registry_;
 };
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "menu_memory_registry.h"
-#include "menu_test_files.h"
+#include "tests/common/tempfile.h"
 
 namespace {
 
@@ -88,7 +88,7 @@ protected:
     }
     std::string Resolve(const std::string& text) { return ResolveRegistryMacro(text, registry_); }
 
-    TTestFolder files_;
+    TTempFolder files_;
     std::string app_;
     TMemoryRegistry registry_;
 };

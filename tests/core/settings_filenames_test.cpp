@@ -12,6 +12,7 @@
 #include <string>
 
 #include "settings/leadbytes.h"
+#include "tests/common/tempfile.h"
 
 namespace {
 
@@ -113,12 +114,6 @@ TEST(ProgramFileName, IsThisTestProgram) {
 // A scratch folder for the file-system routines, removed at the end of the test.
 class FileSystemTest : public testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("settings_files_" + std::to_string(getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::string Make(const std::string& name, std::time_t modified = std::time(nullptr)) {
         const fs::path path = dir_ / name;
         std::ofstream(path) << "x";
@@ -135,7 +130,8 @@ protected:
         t.tm_isdst = -1;
         return std::mktime(&t);
     }
-    fs::path dir_;
+    const TTempFolder folder_;
+    const fs::path dir_{folder_.Path()};
 };
 
 TEST_F(FileSystemTest, FilePresentForFilesNotFolders) {
@@ -179,15 +175,13 @@ TEST_F(FileSystemTest, BackslashInADoubleByteNameStaysPartOfTheName) {
 }
 
 TEST_F(FileSystemTest, FullPathNameResolvesRelativeNamesAgainstTheCurrentFolder) {
-    const fs::path previous = fs::current_path();
-    fs::current_path(dir_);
+    const TCurrentFolder inside(folder_.Path());
     EXPECT_EQ(FullPathName("menu.ini"), (dir_ / "menu.ini").string());
     EXPECT_EQ(FullPathName("setup\\..\\menu.ini"), (dir_ / "menu.ini").string());
     EXPECT_EQ(FullPathName(".\\a\\.\\b.exe"), (dir_ / "a" / "b.exe").string());
     EXPECT_EQ(FullPathName("/media/disc/menu.ini"), "/media/disc/menu.ini");
     EXPECT_EQ(FullPathName(""), "");
     EXPECT_EQ(FullPathName(std::string(300, 'a')), "");  // longer than a full path may be
-    fs::current_path(previous);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "menu_test_files.h"
 #include "settings/leadbytes.h"
+#include "tests/common/tempfile.h"
 #include "tools/menulint.h"
 
 namespace {
@@ -29,7 +29,7 @@ std::string SharedKeyFinding(const TLintReport& report) {
 
 TEST_P(LintAccelerator, ReportsAKeyOnlyWhereTheButtonsAnswerToIt) {
     const SharedKeyCase& c = GetParam();
-    TTestFolder disc;
+    TTempFolder disc;
     disc.Write("a.exe", "");
     const std::string ini =
         disc.Write("menu.ini", std::string("[Main]\r\nProgCount=2\r\n") +

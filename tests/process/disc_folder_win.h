@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/common/bmpbuilder.h"
+#include "tests/common/tempfile.h"
 
 using Bytes = std::vector<uint8_t>;
 
@@ -35,8 +37,8 @@ public:
     void CopyProgram(const std::string& name = "menu.exe") const;
 
 private:
+    std::optional<TTempFolder> owned_;  // none for an existing folder
     std::string path_;
-    bool ownsFolder_ = true;
 };
 
 // --- implementation of the template ------------------------------------------------------------

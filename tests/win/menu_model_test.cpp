@@ -7,15 +7,15 @@
 #include <gtest/gtest.h>
 
 #include "menu_registry_key.h"
-#include "menu_win_files.h"
 #include "settings/color.h"
+#include "tests/common/tempfile.h"
 
 namespace {
 
 TEST(MenuModelOnWindows, ReadsTheDefinitionAndResolvesMacrosInTheRegistry) {
     const TTestRegistryKey key(HKEY_CURRENT_USER);
     ASSERT_TRUE(key.Created());
-    const TWinTestFolder files;
+    const TTempFolder files;
     const std::string viewer = files.MakeFolder("Installed\\Viewer");
     files.Write("Installed\\Viewer\\viewer.exe", "MZ");
     files.Write("setup\\setup.exe", "MZ");
@@ -82,7 +82,7 @@ TEST(MenuModelOnWindows, ReadsTheDefinitionAndResolvesMacrosInTheRegistry) {
 }
 
 TEST(MenuModelOnWindows, MissingDefinitionGivesOneDefaultEntry) {
-    const TWinTestFolder files;
+    const TTempFolder files;
     const TVornelInfo menu(files.Path() + "\\menu.ini");
     EXPECT_EQ(menu.BackgroundPath(), files.Path() + "\\menu.bmp");
     ASSERT_EQ(menu.Entries().size(), 1u);

@@ -13,7 +13,7 @@
 #include "menu/regmacro.h"
 #include "menu_import_patch.h"
 #include "menu_registry_key.h"
-#include "menu_win_files.h"
+#include "tests/common/tempfile.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ TEST_F(RegistryAccess, OpensMachineKeysForReadingOnly) {
 }
 
 TEST_F(RegistryAccess, MacroFindsTheInstalledProgramOfAMachineKey) {
-    const TWinTestFolder files;
+    const TTempFolder files;
     files.Write("Viewer\\viewer.exe", "MZ");
     ASSERT_TRUE(machine_.SetText("Path", files.Path() + "\\Viewer"));
     const auto registry = PlatformRegistry();

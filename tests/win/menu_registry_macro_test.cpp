@@ -6,7 +6,7 @@
 
 #include "menu/regmacro.h"
 #include "menu_registry_key.h"
-#include "menu_win_files.h"
+#include "tests/common/tempfile.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ protected:
     std::string Resolve(const std::string& text) { return ResolveRegistryMacro(text, *registry_); }
 
     TTestRegistryKey key_{HKEY_CURRENT_USER};
-    TWinTestFolder files_;
+    TTempFolder files_;
     std::string app_;
     std::unique_ptr<TRegistryReader> registry_ = PlatformRegistry();
 };
@@ -107,7 +107,7 @@ TEST_F(RegistryMacroOnWindows, MachineRootIsReadForHklmOnly) {
 
 TEST_F(RegistryMacroOnWindows, RelativeCandidateIsLookedUpInTheCurrentFolder) {
     ASSERT_TRUE(key_.SetText("Relative", "App"));
-    const TWinCurrentFolder inside(files_.Path());
+    const TCurrentFolder inside(files_.Path());
     EXPECT_EQ(Resolve(Macro("HKCU", "$KEY$Relative$DEF$fb$EXENAME$\\app.exe")), "App\\app.exe");
     EXPECT_EQ(Resolve(Macro("HKCU", "$KEY$Relative$DEF$fb$EXENAME$\\none.exe")), "fb");
 }

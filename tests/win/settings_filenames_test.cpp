@@ -10,26 +10,13 @@
 #include <string>
 
 #include "settings/leadbytes.h"
+#include "tests/common/tempfile.h"
 
 namespace {
 
 // A scratch folder under the temporary folder, removed with its files at the end of the test.
 class Scratch : public testing::Test {
 protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        dir_ = std::string(temp) + "settings_files_" + std::to_string(GetCurrentProcessId()) + "\\";
-        CreateDirectoryA(dir_.c_str(), nullptr);
-    }
-    void TearDown() override {
-        for (const auto& file : files_)
-            DeleteFileA(file.c_str());
-        for (auto it = folders_.rbegin(); it != folders_.rend(); ++it)
-            RemoveDirectoryA(it->c_str());
-        RemoveDirectoryA(dir_.c_str());
-    }
-
     // A file whose last-write time is the given local date (or now).
     std::string MakeFile(const std::string& name, WORD year = 0, WORD month = 1, WORD day = 2) {
         const std::string path = dir_ + name;
@@ -47,23 +34,16 @@ protected:
             SetFileTime(file, nullptr, nullptr, &utc);
         }
         CloseHandle(file);
-        files_.push_back(path);
-        return path;
-    }
-    std::string MakeFolder(const std::string& name) {
-        const std::string path = dir_ + name;
-        CreateDirectoryA(path.c_str(), nullptr);
-        folders_.push_back(path);
         return path;
     }
 
-    std::string dir_;
-    std::vector<std::string> files_, folders_;
+    const TTempFolder folder_;
+    const std::string dir_ = folder_.Path() + "\\";
 };
 
 TEST_F(Scratch, FilePresentForFilesNotFolders) {
     EXPECT_TRUE(FilePresent(MakeFile("setup.exe")));
-    EXPECT_FALSE(FilePresent(MakeFolder("folder")));
+    EXPECT_FALSE(FilePresent(folder_.MakeFolder("folder")));
     EXPECT_FALSE(FilePresent(dir_ + "absent.exe"));
     EXPECT_FALSE(FilePresent(""));
 }
@@ -83,7 +63,7 @@ TEST_F(Scratch, FilePresentNeedsATimeThatADosDateHolds) {
 }
 
 TEST_F(Scratch, FilePresentWithWildcardsTakesTheFirstMatch) {
-    MakeFolder("a_folder.txt");
+    folder_.MakeFolder("a_folder.txt");
     MakeFile("b_file.txt");
     EXPECT_FALSE(FilePresent(dir_ + "a_*.txt"));
     EXPECT_TRUE(FilePresent(dir_ + "b_*.txt"));
@@ -92,9 +72,7 @@ TEST_F(Scratch, FilePresentWithWildcardsTakesTheFirstMatch) {
 }
 
 TEST_F(Scratch, FullPathNameResolvesAgainstTheCurrentFolder) {
-    char previous[MAX_PATH];
-    GetCurrentDirectoryA(sizeof previous, previous);
-    SetCurrentDirectoryA(dir_.c_str());
+    const TCurrentFolder inside(folder_.Path());
     EXPECT_EQ(FullPathName("menu.ini"), dir_ + "menu.ini");
     EXPECT_EQ(FullPathName("setup\\..\\menu.ini"), dir_ + "menu.ini");
     EXPECT_EQ(FullPathName(".\\a\\.\\b.exe"), dir_ + "a\\b.exe");
@@ -103,7 +81,6 @@ TEST_F(Scratch, FullPathNameResolvesAgainstTheCurrentFolder) {
     EXPECT_EQ(FullPathName("C:\\" + std::string(300, 'a')), "");  // does not fit 260 characters
     MakeFile("menu.ini");
     EXPECT_TRUE(FilePresent("menu.ini"));
-    SetCurrentDirectoryA(previous);
 }
 
 TEST(ProgramFileName, IsTheTestProgram) {

@@ -8,6 +8,7 @@
 #include "base/handles_win.h"
 #include "shell/application_win.h"
 #include "shell/form_win.h"
+#include "tests/common/pixels_win.h"
 #include "tests/win/widgets_probe.h"
 
 namespace {
@@ -108,10 +109,11 @@ TEST(PaintState, AThrowingPaintLeavesTheContextAsItCameAndTheNextPaintIsRight) {
 
         thrower->SetVisible(false);
         form.Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0);
-        EXPECT_EQ(GetPixel(dc.get(), 5, 5), RGB(255, 0, 0));
-        EXPECT_EQ(GetPixel(dc.get(), 60, 10), RGB(0, 255, 0));
-        EXPECT_EQ(GetPixel(dc.get(), 89, 39), RGB(0, 255, 0));
-        EXPECT_EQ(GetPixel(dc.get(), 90, 40), RGB(255, 0, 0));
+        const TPixelGrid shown(dc.get(), 100, 80);
+        EXPECT_EQ(shown.At(5, 5), RGB(255, 0, 0));
+        EXPECT_EQ(shown.At(60, 10), RGB(0, 255, 0));
+        EXPECT_EQ(shown.At(89, 39), RGB(0, 255, 0));
+        EXPECT_EQ(shown.At(90, 40), RGB(255, 0, 0));
     }
 }
 

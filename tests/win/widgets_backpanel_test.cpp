@@ -67,11 +67,8 @@ TEST(BackPanel, ShowsThePicturePixelForPixelOrTiledWhenLarger) {
         PanelOnForm setup(c.width, c.height, c.pictureWidth, c.pictureHeight);
         ASSERT_EQ(setup.panel->Width(), c.width);
         Snapshot shot(*setup.panel, c.width, c.height);
-        int wrong = 0;
-        for (int y = 0; y < c.height; ++y)
-            for (int x = 0; x < c.width; ++x)
-                wrong += shot.At(x, y) != TiledAt(x, y, c.pictureWidth, c.pictureHeight);
-        EXPECT_EQ(wrong, 0) << c.width << " x " << c.height;
+        EXPECT_EQ(shot.Mismatches([&](int x, int y) { return TiledAt(x, y, c.pictureWidth, c.pictureHeight); }), 0)
+            << c.width << " x " << c.height;
     }
 }
 
@@ -119,11 +116,7 @@ TEST(BackPanel, GivesAChildThePictureUnderItWhereverItIsPlaced) {
     Snapshot shot(*setup.panel, 60, 40);
     EXPECT_TRUE(large->drew);
     EXPECT_TRUE(small->drew);
-    int wrong = 0;
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 60; ++x)
-            wrong += shot.At(x, y) != PatternAt(x, y);
-    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(shot.Mismatches(PatternAt), 0);
 }
 
 TEST(BackPanel, AnswersEraseWithoutDrawingOnlyWhileItHasABuffer) {
@@ -192,11 +185,7 @@ TEST(TransparentPanel, ShowsItsParentsPictureUnderItself) {
     EXPECT_TRUE(inner->BackBitmapCheck());
     EXPECT_EQ(inner->BackBuffer(), nullptr);
     Snapshot shot(*inner, 30, 25);
-    int wrong = 0;
-    for (int y = 0; y < 25; ++y)
-        for (int x = 0; x < 30; ++x)
-            wrong += shot.At(x, y) != PatternAt(x + 20, y + 10);
-    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(shot.Mismatches([](int x, int y) { return PatternAt(x + 20, y + 10); }), 0);
     inner->SetTransparent(false);  // an opaque panel without a list of its own
     EXPECT_FALSE(inner->BackBitmapCheck());
 }

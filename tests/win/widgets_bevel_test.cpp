@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "base/dcguards_win.h"
 #include "base/exceptions.h"
 #include "shell/application_win.h"
 #include "shell/form_win.h"
+#include "tests/common/pixels_win.h"
 #include "tests/win/widgets_picturelist.h"
 #include "tests/win/widgets_probe.h"
 #include "tests/win/widgets_snapshot.h"
@@ -26,24 +26,17 @@ COLORREF Shadow() {
 // Draws a bevel on a white 40 x 30 canvas.
 struct BevelPicture {
     static constexpr int kWidth = 40, kHeight = 30;
-    UniqueMemoryDC dc{CreateCompatibleDC(nullptr)};
-    UniqueBitmap bitmap{CreateBitmap(kWidth, kHeight, 1, 32, nullptr)};
     RECT inside{};
+    TPixelGrid pixels;
 
-    BevelPicture(TLMDBevel& bevel, bool transparent) {
-        ScopedSelect select(dc.get(), bitmap.get());
-        RECT all{0, 0, kWidth, kHeight};
-        UniqueBrush white(CreateSolidBrush(kWhite));
-        FillRect(dc.get(), &all, white.get());
-        TCanvas canvas;
-        canvas.SetHandle(dc.get());
-        inside = bevel.PaintBevel(canvas, all, transparent);
-        canvas.SetHandle(nullptr);
-    }
-    COLORREF At(int x, int y) {
-        ScopedSelect select(dc.get(), bitmap.get());
-        return GetPixel(dc.get(), x, y);
-    }
+    BevelPicture(TLMDBevel& bevel, bool transparent)
+        : pixels(TPixelGrid::OfPainting(kWidth, kHeight, kWhite, [&](HDC dc) {
+              TCanvas canvas;
+              canvas.SetHandle(dc);
+              inside = bevel.PaintBevel(canvas, RECT{0, 0, kWidth, kHeight}, transparent);
+              canvas.SetHandle(nullptr);
+          })) {}
+    COLORREF At(int x, int y) const { return pixels.At(x, y); }
 };
 
 TEST(BevelPainting, DrawsEachModeInsideTheRectangleAndAnswersWhatIsLeft) {

@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "base/dcguards_win.h"
 #include "shell/application_win.h"
 #include "shell/form_win.h"
 #include "tests/win/widgets_probe.h"
@@ -60,10 +61,8 @@ TEST_F(FrameworkEdges, ACaptorThatLosesTheCaptureIsTold) {
 
 // The colour of the form's window on the screen at a client point.
 COLORREF OnScreen(TForm& form, int x, int y) {
-    HDC dc = GetDC(form.Handle());
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(form.Handle(), dc);
-    return colour;
+    const WindowDC dc(form.Handle());
+    return GetPixel(dc.get(), x, y);
 }
 
 TEST_F(FrameworkEdges, DrawingOutsideAPaintLeavesLaterControlsOnTop) {

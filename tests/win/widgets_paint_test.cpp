@@ -144,11 +144,7 @@ TEST(Canvas, FillsWithTheBrushAndWritesWithTheFontColour) {
     canvas.Font().SetHeight(-16);
     EXPECT_GT(canvas.TextWidth("W"), 0);
     canvas.TextOut(0, 0, "W");
-    bool red = false;
-    for (int y = 0; y < 20 && !red; ++y)
-        for (int x = 0; x < 20 && !red; ++x)
-            red = GetPixel(dc.get(), x, y) == RGB(255, 0, 0);
-    EXPECT_TRUE(red);
+    EXPECT_GT(TPixelGrid(dc.get(), 20, 20).Count(RECT{0, 0, 20, 20}, RGB(255, 0, 0)), 0);
     canvas.SetHandle(nullptr);
 }
 
