@@ -9,6 +9,7 @@
 
 #include "base/exceptions.h"
 #include "base/memorystream.h"
+#include "fuzz/check.h"
 #include "widgets/compressedstream.h"
 #include "widgets/container.h"
 #include "widgets/itemrecord.h"
@@ -16,18 +17,12 @@
 
 namespace {
 
-#define CHECK(condition)      \
-    do {                      \
-        if (!(condition))     \
-            __builtin_trap(); \
-    } while (0)
-
 void FuzzBlock(const std::vector<uint8_t>& bytes) {
     // Taken once: a fresh 32 KB buffer for every run cost more than the decoding.
     static std::vector<uint8_t> output(kLzrwPieceSize);
     try {
         const size_t length = LzrwDecompress(bytes.data(), bytes.size(), output.data(), output.size());
-        CHECK(length <= kLzrwPieceSize);
+        Check(length <= kLzrwPieceSize);
     } catch (const EReadError&) {
     }
 }
@@ -37,10 +32,10 @@ void FuzzRoundTrip(const std::vector<uint8_t>& bytes) {
     // Exactly as large as the encoder may use, so that the sanitizer sees any overshoot.
     std::vector<uint8_t> block(LzrwBlockCapacity(size));
     const size_t length = LzrwCompress(bytes.data(), size, block.data());
-    CHECK(length <= size + 1);
+    Check(length <= size + 1);
     std::vector<uint8_t> output(size);
-    CHECK(LzrwDecompress(block.data(), length, output.data(), output.size()) == size);
-    CHECK(std::equal(output.begin(), output.end(), bytes.begin()));
+    Check(LzrwDecompress(block.data(), length, output.data(), output.size()) == size);
+    Check(std::equal(output.begin(), output.end(), bytes.begin()));
 }
 
 void FuzzStream(const std::vector<uint8_t>& bytes) {
@@ -55,7 +50,7 @@ void FuzzRecord(const std::vector<uint8_t>& bytes) {
     TMemoryStream stream(bytes);
     try {
         const TLMDItemRecord record = ReadItemRecord(stream);
-        CHECK(record.hasData || record.data.empty());
+        Check(record.hasData || record.data.empty());
     } catch (const EReadError&) {
     }
 }
@@ -67,8 +62,8 @@ void FuzzContainer(const std::vector<uint8_t>& bytes) {
     try {
         list.LoadFromStream(stream);
     } catch (const EReadError&) {
-        CHECK(list.Count() == 1 && list.GetItem(0)->Description == "kept");
-        CHECK(list.ComponentCount() == 1);
+        Check(list.Count() == 1 && list.GetItem(0)->Description == "kept");
+        Check(list.ComponentCount() == 1);
     }
 }
 

@@ -11,14 +11,9 @@
 #include "base/exceptions.h"
 #include "base/icoformat.h"
 #include "base/memorystream.h"
+#include "fuzz/check.h"
 
 namespace {
-
-#define CHECK(condition)      \
-    do {                      \
-        if (!(condition))     \
-            __builtin_trap(); \
-    } while (0)
 
 void FuzzBitmap(const std::vector<uint8_t>& bytes) {
     if (bytes.empty())
@@ -28,18 +23,18 @@ void FuzzBitmap(const std::vector<uint8_t>& bytes) {
         TBitmapLayout layout = ReadBitmapLayout(stream);
         TStream& source = PixelSource(layout, stream);
         const int64_t sourceSize = source.Size();
-        CHECK(layout.pixelPosition >= 0 && layout.pixelPosition <= sourceSize);
-        CHECK(layout.pixelBytes <= static_cast<uint64_t>(sourceSize - layout.pixelPosition));
-        CHECK(source.Position() == layout.pixelPosition);
+        Check(layout.pixelPosition >= 0 && layout.pixelPosition <= sourceSize);
+        Check(layout.pixelBytes <= static_cast<uint64_t>(sourceSize - layout.pixelPosition));
+        Check(source.Position() == layout.pixelPosition);
         if (!layout.compressed)
-            CHECK(layout.pixelBytes <= layout.capacity);
+            Check(layout.pixelBytes <= layout.capacity);
         if (layout.compressed)
-            CHECK(layout.header.sizeImage == layout.pixelBytes);
+            Check(layout.header.sizeImage == layout.pixelBytes);
         // Header, masks and colour table as the system reads them lie inside info.
-        CHECK(layout.colorCount <= kMaxBitmapColors);
-        CHECK(layout.header.size <= layout.colorTableOffset);
-        CHECK(layout.colorTableOffset + uint64_t{layout.colorCount} * 4 == layout.info.size());
-        CHECK(layout.header.clrUsed == layout.colorCount);
+        Check(layout.colorCount <= kMaxBitmapColors);
+        Check(layout.header.size <= layout.colorTableOffset);
+        Check(layout.colorTableOffset + uint64_t{layout.colorCount} * 4 == layout.info.size());
+        Check(layout.header.clrUsed == layout.colorCount);
     } catch (const Exception&) {
     }
 }
@@ -64,24 +59,24 @@ void FuzzIcon(const std::vector<uint8_t>& bytes) {
         if (ReadIconHeader(stream).type == 0)
             return;
         const std::vector<TIconEntry> entries = ReadIconDirectory(stream);
-        CHECK(!entries.empty());
+        Check(!entries.empty());
         for (const TIconEntry& entry : entries)
-            CHECK(uint64_t{entry.dataOffset} + entry.dataSize <= bytes.size());
+            Check(uint64_t{entry.dataOffset} + entry.dataSize <= bytes.size());
         size_t chosen = 0;
         for (int32_t screen : {2, 16, 256, kManyColors}) {
             for (int target : {16, 32, 48}) {
                 chosen = ChooseIconImage(entries, target, target, screen);
-                CHECK(chosen < entries.size());
+                Check(chosen < entries.size());
             }
         }
         if (TooSlowToFill(bytes, entries[chosen]))
             return;
         const TIconImage image = ReadIconImage(bytes, entries[chosen]);
-        CHECK(image.colorInfo.size() >= 40 + 12 + 256 * 4);
-        CHECK(image.maskInfo.size() >= 48);
-        CHECK(image.colorPixels + image.colorBytes <= image.data.size());
-        CHECK(image.maskPixels + image.maskBytes <= image.data.size());
-        CHECK(image.maskPixels == image.colorPixels + image.colorBytes);
+        Check(image.colorInfo.size() >= 40 + 12 + 256 * 4);
+        Check(image.maskInfo.size() >= 48);
+        Check(image.colorPixels + image.colorBytes <= image.data.size());
+        Check(image.maskPixels + image.maskBytes <= image.data.size());
+        Check(image.maskPixels == image.colorPixels + image.colorBytes);
     } catch (const Exception&) {
     }
 }

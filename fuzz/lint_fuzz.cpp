@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/check.h"
 #include "settings/accelerator.h"
 #include "settings/profile.h"
 #include "tools/closestname.h"
@@ -20,11 +21,6 @@
 #include "tools/readlog.h"
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 // The names the menu reads for a menu of `count` entries.
 TReadLog BuildMenuReads(int32_t count) {

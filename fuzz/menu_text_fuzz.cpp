@@ -8,16 +8,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/check.h"
 #include "menu/regmacro.h"
 #include "tools/ansitext.h"
 #include "tools/jsonwriter.h"
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 bool ValidUtf8(const std::string& text) {
     for (size_t i = 0; i < text.size();) {
