@@ -1,5 +1,6 @@
 // The decoding of a private-profile file's bytes and the listing of its lines.
 #include <cstdint>
+#include <optional>
 
 #include "settings/profile.h"
 #include "settings/profilesyntax.h"
@@ -23,17 +24,57 @@ std::string NarrowUtf16(std::string_view bytes, bool bigEndian) {
     return text;
 }
 
+// How many continuation bytes follow a UTF-8 lead byte; 0 for a byte that starts no character
+// (a continuation byte, C0 and C1, which could only write overlong forms, and F5 to FF).
+size_t ContinuationsAfter(unsigned char lead) {
+    return lead >= 0xC2 && lead <= 0xDF ? 1 : lead >= 0xE0 && lead <= 0xEF ? 2 : lead >= 0xF0 && lead <= 0xF4 ? 3 : 0;
+}
+
+// The character that the UTF-8 sequence at `at` spells, or nothing for an ill-formed piece, which
+// the system turns into one replacement character; `at` moves past the bytes of either. A piece is
+// a lead byte with the continuation bytes that follow it, up to the first that is missing or that
+// shows the sequence cannot be a character: one that writes a code with more bytes than it needs
+// (E0 80 8A for a line end), a UTF-16 surrogate, or (seen one byte later, which then starts the
+// next piece) a code past U+10FFFF. A sequence cut off by the end of the text takes the rest.
+std::optional<uint32_t> DecodeUtf8(std::string_view bytes, size_t& at) {
+    const auto lead = static_cast<unsigned char>(bytes[at++]);
+    if (lead < 0x80)
+        return lead;
+    const size_t more = ContinuationsAfter(lead);
+    if (more == 0)
+        return std::nullopt;
+    if (more > bytes.size() - at) {
+        at = bytes.size();
+        return std::nullopt;
+    }
+    uint32_t code = lead & (0x3F >> more);
+    for (size_t k = 0; k < more; ++k) {
+        const auto next = static_cast<unsigned char>(bytes[at]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        const uint32_t longer = code << 6 | (next & 0x3F);
+        if (more == 3 && k == 1 && longer >= (0x110000 >> 6))
+            return std::nullopt;
+        code = longer;
+        ++at;
+        const bool overlong = k == 0 && (more == 2 ? code < 0x20 : more == 3 && code < 0x10);
+        const bool surrogate = more == 2 && k == 0 && code >= (0xD800 >> 6) && code <= (0xDFFF >> 6);
+        if (overlong || surrogate)
+            return std::nullopt;
+    }
+    return code;
+}
+
 std::string NarrowUtf8(std::string_view bytes) {
     std::string text;
-    for (size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        size_t used = 1;
-        while (used < length && i + used < bytes.size() && (static_cast<unsigned char>(bytes[i + used]) & 0xC0) == 0x80)
-            code = code << 6 | (static_cast<unsigned char>(bytes[i + used++]) & 0x3F);
-        text += used == length && !(length == 1 && lead >= 0x80) ? NarrowCharacter(code) : '?';
-        i += used;
+    for (size_t at = 0; at < bytes.size();) {
+        const std::optional<uint32_t> code = DecodeUtf8(bytes, at);
+        if (!code)
+            text += '?';
+        else if (*code >= 0x10000)
+            text += "??";  // two UTF-16 units, neither one a character of the code page
+        else
+            text += NarrowCharacter(*code);
     }
     return text;
 }

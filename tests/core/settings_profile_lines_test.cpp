@@ -45,6 +45,10 @@ INSTANTIATE_TEST_SUITE_P(LineEnds,
                                                   "1:[S] 2:x y=1 = 2 3:[open "},
                                          Numbered{"k=before\n[S]\n=\n", "1:k=before 2:[S] 3:= "},
                                          Numbered{"\xEF\xBB\xBF[S]\nA=\xC3\xA9\n", "1:[S] 2:A=\xE9 "},
+                                         // An overlong line end is no line end.
+                                         Numbered{"\xEF\xBB\xBF[S]\nA=a\xC0\x8A"
+                                                  "b=c\n",
+                                                  "1:[S] 2:A=a??b=c "},
                                          Numbered{std::string("[S]\nA\0B=1\n", 10), "1:[S] 2:A=1 "}));
 
 // Every key the lines list, looked up by its section and name, gives the value of its first line
@@ -70,9 +74,10 @@ TEST(ProfileLines, AgreeWithTheLookupOnTheCorpus) {
             for (const auto& [section, key] : seenKeys)
                 firstKey = firstKey && !(section == line.section && SameProfileName(key, line.key));
             seenKeys.emplace_back(line.section, line.key);
-            if (firstKey)
+            if (firstKey) {
                 EXPECT_EQ(ProfileLookup(text, line.section, line.key), line.value)
                     << file.path() << " line " << line.number << " [" << line.section << "] " << line.key;
+            }
         }
     }
 }

@@ -61,7 +61,8 @@ std::string Trim(const std::string& text) {
 void CollectNames(const std::string& bytes, std::set<std::string>& sections, std::set<std::string>& keys) {
     sections = {"", "Absent", "Main"};
     keys = {"", "Absent", "A"};
-    size_t start = 0;
+    // A UTF-8 file's names start after its byte-order mark.
+    size_t start = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (start <= bytes.size()) {
         size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string::npos)
