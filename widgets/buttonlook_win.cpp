@@ -10,58 +10,52 @@ bool TButtonLookKey::operator==(const TButtonLookKey& other) const {
            std::memcmp(colours, other.colours, sizeof colours) == 0 && caption == other.caption;
 }
 
-HDC TButtonLooks::Select(Entry& entry) {
-    entry.used = ++clock_;
-    if (selectedEntry_ != &entry) {
-        selected_.reset();
-        selected_ = ScopedSelect(dc_.get(), entry.bitmap.get());
-        selectedEntry_ = &entry;
-    }
-    return dc_.get();
-}
-
 HDC TButtonLooks::Find(const TButtonLookKey& key) {
     for (Entry& entry : entries_)
-        if (entry.valid && entry.key == key)
-            return Select(entry);
+        if (entry.valid && entry.key == key) {
+            entry.used = ++clock_;
+            return entry.dc.get();
+        }
     return nullptr;
 }
 
 bool TButtonLooks::Resize(Entry& entry, int width, int height) {
     if (entry.bitmap && entry.width == width && entry.height == height)
         return true;
-    if (selectedEntry_ == &entry) {
-        selected_.reset();
-        selectedEntry_ = nullptr;
-    }
     entry.valid = false;
+    entry.selected.reset();
     WindowDC screen(nullptr);
     entry.bitmap.reset(screen ? CreateCompatibleBitmap(screen.get(), width, height) : nullptr);
     entry.width = entry.bitmap ? width : 0;
     entry.height = entry.bitmap ? height : 0;
-    return static_cast<bool>(entry.bitmap);
+    if (!entry.bitmap)
+        return false;
+    entry.selected = ScopedSelect(entry.dc.get(), entry.bitmap.get());
+    return true;
 }
 
 HDC TButtonLooks::Add(const TButtonLookKey& key) {
-    if (!dc_) {
-        dc_.reset(CreateCompatibleDC(nullptr));
-        if (!dc_)
-            return nullptr;
+    if (!made_) {
+        made_ = true;
         // Every picture is made at once, so that the program holds as many objects from the first
         // kept look on: a later look only replaces a picture of another size.
-        for (Entry& entry : entries_)
-            Resize(entry, key.width, key.height);
+        for (Entry& entry : entries_) {
+            entry.dc.reset(CreateCompatibleDC(nullptr));
+            if (entry.dc)
+                Resize(entry, key.width, key.height);
+        }
     }
     Entry* oldest = &entries_[0];
     for (Entry& entry : entries_)
         if (entry.used < oldest->used)
             oldest = &entry;
     oldest->valid = false;
-    if (!Resize(*oldest, key.width, key.height))
+    if (!oldest->dc || !Resize(*oldest, key.width, key.height))
         return nullptr;
     oldest->key = key;
     oldest->valid = true;
-    return Select(*oldest);
+    oldest->used = ++clock_;
+    return oldest->dc.get();
 }
 
 void TButtonLooks::Drop(const TButtonLookKey& key) {

@@ -39,23 +39,23 @@ public:
     void Drop(const TButtonLookKey& key);
 
 private:
+    // A picture selected into a memory context of its own, so that a copy needs no selection.
     struct Entry {
         TButtonLookKey key;
+        UniqueMemoryDC dc;
         UniqueBitmap bitmap;
+        ScopedSelect selected;  // bitmap in dc
         int width = 0, height = 0;
         uint64_t used = 0;
         bool valid = false;
     };
-    HDC Select(Entry& entry);
     // Gives the entry a picture of the size (keeping one of that size); false when none can be made.
     bool Resize(Entry& entry, int width, int height);
 
     static constexpr int kKept = 4;
     Entry entries_[kKept];
     uint64_t clock_ = 0;
-    UniqueMemoryDC dc_;
-    ScopedSelect selected_;
-    const Entry* selectedEntry_ = nullptr;
+    bool made_ = false;
 };
 
 // The program's one set of kept pictures.
