@@ -141,20 +141,20 @@ TEST_P(ButtonLookChange, IsShownByTheNextHover) {
 INSTANTIATE_TEST_SUITE_P(
     Changes,
     ButtonLookChange,
-    testing::Values(
-        Change{"Caption", [](ButtonLook& t) { t.button->SetCaption("Install the extras"); }},
-        Change{"EnterColor", [](ButtonLook& t) { t.button->SetEnterColor(clRed); }},
-        Change{"FontHeight", [](ButtonLook& t) { t.button->Font().SetHeight(-15); }},
-        Change{"FontStyle", [](ButtonLook& t) { t.button->Font().SetStyle(fsBold); }},
-        Change{"EffectStyle", [](ButtonLook& t) { t.button->FontFX().SetStyle(tdRaised); }},
-        Change{"EffectColour", [](ButtonLook& t) { t.button->FontFX().SetLightColor(clBlue); }},
-        Change{"Alignment", [](ButtonLook& t) { t.button->ButtonLayout().SetAlignment(agBottomRight); }},
-        Change{"Position", [](ButtonLook& t) { t.button->SetBounds(30, 25, 233, 24); }},
-        Change{"Size", [](ButtonLook& t) { t.button->SetBounds(20, 20, 200, 30); }},
-        Change{"Background", [](ButtonLook& t) {
-                   t.list->Delete(0);
-                   AddPicture(t.list, 90);
-               }}),
+    testing::Values(Change{"Caption", [](ButtonLook& t) { t.button->SetCaption("Install the extras"); }},
+                    Change{"EnterColor", [](ButtonLook& t) { t.button->SetEnterColor(clRed); }},
+                    Change{"FontHeight", [](ButtonLook& t) { t.button->Font().SetHeight(-15); }},
+                    Change{"FontStyle", [](ButtonLook& t) { t.button->Font().SetStyle(fsBold); }},
+                    Change{"EffectStyle", [](ButtonLook& t) { t.button->FontFX().SetStyle(tdRaised); }},
+                    Change{"EffectColour", [](ButtonLook& t) { t.button->FontFX().SetLightColor(clBlue); }},
+                    Change{"Alignment", [](ButtonLook& t) { t.button->ButtonLayout().SetAlignment(agBottomRight); }},
+                    Change{"Position", [](ButtonLook& t) { t.button->SetBounds(30, 25, 233, 24); }},
+                    Change{"Size", [](ButtonLook& t) { t.button->SetBounds(20, 20, 200, 30); }},
+                    Change{"Background",
+                           [](ButtonLook& t) {
+                               t.list->Delete(0);
+                               AddPicture(t.list, 90);
+                           }}),
     [](const testing::TestParamInfo<Change>& info) { return std::string(info.param.name); });
 
 // The store itself: a look is found under the key it was added with and no other, the least
