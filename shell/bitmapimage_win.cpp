@@ -44,6 +44,23 @@ UniqueBitmap CreateFromCompressed(HDC screen, TBitmapLayout& layout, UniquePalet
     return bitmap;
 }
 
+// How much of a DIB section's pixels is made and read at a time.
+constexpr size_t kPixelPiece = size_t{1} << 20;
+
+// A new DIB section's pages are made by the system on their first touch, each with a fault of its
+// own, and a read into pages not made yet costs far more per page under Wine (about three times the
+// whole load). Locking the range makes all its pages in one call; where the system refuses the lock
+// (a small working set), each page is touched instead.
+void MakePages(uint8_t* bytes, size_t count) {
+    if (VirtualLock(bytes, count)) {
+        VirtualUnlock(bytes, count);
+        return;
+    }
+    volatile uint8_t* pages = bytes;
+    for (size_t at = 0; at < count; at += 4096)
+        pages[at] = 0;
+}
+
 // Uncompressed data goes straight from the stream into a DIB section's pixel memory.
 UniqueBitmap CreateFromUncompressed(HDC screen, TBitmapLayout& layout, TStream& source) {
     void* bits = nullptr;
@@ -61,13 +78,13 @@ UniqueBitmap CreateFromUncompressed(HDC screen, TBitmapLayout& layout, TStream& 
         static_cast<uint64_t>(section.dsBm.bmHeight < 0 ? -section.dsBm.bmHeight : section.dsBm.bmHeight);
     const uint64_t room = static_cast<uint64_t>(section.dsBm.bmWidthBytes) * rows;
     const size_t count = static_cast<size_t>(std::min(layout.pixelBytes, room));
-    // The section's pages are new: touched here first, each fault is a plain one, where a read
-    // into untouched pages costs the system far more per page (about three times the whole
-    // load under Wine).
-    auto* pixels = static_cast<volatile uint8_t*>(bits);
-    for (size_t at = 0; at < count; at += 4096)
-        pixels[at] = 0;
-    source.ReadBuffer(bits, count);
+    // Piece by piece, each read lands in pages made just before it.
+    auto* pixels = static_cast<uint8_t*>(bits);
+    for (size_t at = 0; at < count; at += kPixelPiece) {
+        const size_t piece = std::min(kPixelPiece, count - at);
+        MakePages(pixels + at, piece);
+        source.ReadBuffer(pixels + at, piece);
+    }
     return bitmap;
 }
 

@@ -20,6 +20,7 @@ void TLMDBackBuffer::DropBitmap() {
 }
 
 void TLMDBackBuffer::SetSize(int width, int height) {
+    stamp_ = NextLookStamp();
     DropBitmap();
     if (width <= 0 || height <= 0)
         return;

@@ -7,6 +7,7 @@
 #include "base/dcguards_win.h"
 #include "base/handles_win.h"
 #include "shell/canvas_win.h"
+#include "widgets/lookstamp.h"
 
 class TLMDBackBuffer {
 public:
@@ -21,8 +22,15 @@ public:
     void SetSize(int width, int height);
     int Width() const { return width_; }
     int Height() const { return height_; }
-    TCanvas& Canvas() { return canvas_; }
+    // The canvas to draw the picture with; asking for it renews the stamp.
+    TCanvas& Canvas() {
+        stamp_ = NextLookStamp();
+        return canvas_;
+    }
+    // The context to copy the picture from.
     HDC DC() const { return dc_.get(); }
+    // Renewed whenever the picture may have changed: kept copies of it are stale once it differs.
+    uint64_t Stamp() const { return stamp_; }
 
     // The palette of the picture drawn into the buffer, if any (not owned).
     HPALETTE Palette() const { return palette_; }
@@ -36,5 +44,6 @@ private:
     ScopedSelect selected_;  // bitmap_ in dc_
     TCanvas canvas_;
     int width_ = 0, height_ = 0;
+    uint64_t stamp_ = NextLookStamp();
     HPALETTE palette_ = nullptr;
 };

@@ -76,7 +76,14 @@ void TLMDBaseGraphicButton::PaintNow() {
     // A hidden window shows nothing; it is painted in full when it appears.
     if (!IsWindowVisible(Parent()->HandleIfAllocated()))
         return;
-    Paint();
+    paintingNow_ = true;
+    try {
+        Paint();
+    } catch (...) {
+        paintingNow_ = false;
+        throw;
+    }
+    paintingNow_ = false;
 }
 
 void TLMDBaseGraphicButton::ShowLook() {
@@ -310,10 +317,23 @@ bool TLMDBaseGraphicButton::CanvasFontIsTrueType() {
     return dc && GetTextMetricsA(dc, &metrics) && (metrics.tmPitchAndFamily & TMPF_TRUETYPE);
 }
 
+void TLMDBaseGraphicButton::GetChange(const void* sender) {
+    lookStamp_ = NextLookStamp();
+    TLMDBaseControl::GetChange(sender);
+}
+
+bool TLMDBaseGraphicButton::EnterColorShown() const {
+    return HotState() && hoverEnabled_ && enterColorChange_;
+}
+
+TColor TLMDBaseGraphicButton::CaptionColor() {
+    return EnterColorShown() ? enterColor_ : Font().Color();
+}
+
 void TLMDBaseGraphicButton::DrawGlyphAndText(const RECT& content) {
     TCanvas& canvas = Canvas();
     canvas.Font().Assign(Font());
-    if (HotState() && hoverEnabled_ && enterColorChange_)
+    if (EnterColorShown())
         canvas.Font().SetColor(enterColor_);
     const TLMDTextStyles styles{Enabled() ? dtEnabled : dtDisabled, dt3DDisabled};
     LMDDrawButtonCaption(canvas, useCaption_ ? Caption() : std::string(), &fontFX_, content, buttonLayout_, multiLine_,

@@ -13,6 +13,7 @@
 #include "widgets/buttontypes.h"
 #include "widgets/fxcaption_win.h"
 #include "widgets/lmdbasecontrol_win.h"
+#include "widgets/lookstamp.h"
 
 // How the button's look follows its states: the explorer styles keep the pressed look while the
 // click handler runs.
@@ -91,6 +92,13 @@ protected:
 
     // Draws the caption into the content rectangle with the state's colour and text style.
     void DrawGlyphAndText(const RECT& content);
+    // The caption's main colour in the current state.
+    TColor CaptionColor();
+    // Renewed on every change of the button's settings, its font or caption effect or layout.
+    uint64_t LookStamp() const { return lookStamp_; }
+    // Whether the paint in progress is one of PaintNow's, over the current picture.
+    bool PaintingNow() const { return paintingNow_; }
+    void GetChange(const void* sender) override;
 
     TLMDGlyphStyle glyphStyle_ = gsStandard;
     bool hoverEnabled_ = false;
@@ -98,6 +106,7 @@ protected:
 
 private:
     bool HotState() const;
+    bool EnterColorShown() const;  // the caption takes the enter colour
     bool CanvasFontIsTrueType();
     bool Disabled() const { return buttonState_ == bsDisabledUp || buttonState_ == bsDisabledDown; }
     // The client area from (0, 0), for the point-inside rules (shell/geometry.h).
@@ -129,4 +138,6 @@ private:
     TLMDButtonLayout buttonLayout_;
     // The caption's last measurement: a hover repaint changes none of what it depends on.
     TCaptionMeasure captionMeasure_;
+    uint64_t lookStamp_ = NextLookStamp();
+    bool paintingNow_ = false;
 };

@@ -8,6 +8,8 @@
 #include "widgets/buttontypes.h"
 #include "widgets/graphicbutton_win.h"
 
+struct TButtonLookKey;
+
 class TLMDCustomSpeedButton : public TLMDBaseGraphicButton {
 public:
     explicit TLMDCustomSpeedButton(TComponent* owner);
@@ -23,6 +25,15 @@ protected:
     bool MouseOverPaintsFace() const override;
 
 private:
+    // Background, frame and caption, over the visible part of the button.
+    void DrawLook(const RECT& visible);
+    // What a kept picture of the current look is drawn from; false when the look is not kept (not
+    // an explorer style over a panel's buffer that holds the whole button).
+    bool LookKey(TButtonLookKey& key);
+    // Copies the current look from its kept picture, drawing the picture first during PaintNow;
+    // false when the look must be drawn straight.
+    bool PaintKeptLook(const RECT& visible);
+
     TLMDUserButtonStyle style_ = ubsAutoDetect;
 };
 

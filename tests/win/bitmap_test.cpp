@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -190,6 +191,27 @@ TEST(BitmapErrors, OneToThirteenBytesAreStreamReadErrors) {
         EXPECT_EQ(LoadError<EReadError>(bitmap, std::vector<uint8_t>(full.begin(), full.begin() + size)),
                   "Stream read error")
             << size;
+    }
+}
+
+// A picture of several megabytes is read in pieces: every byte lands where it belongs, and of a
+// file cut short anywhere in its pixels (in the first piece, just past a piece, one byte short) the
+// bytes that are there are loaded and the rest of the picture is black.
+TEST(BitmapMended, LargePixelBlockArrivesWholeOrAsFarAsTheFileGoes) {
+    BmpFields s = testbmp::Rgb24(1000, 900);  // 2.7 MB of pixels
+    for (size_t i = 0; i < s.pixels.size(); ++i)
+        s.pixels[i] = static_cast<uint8_t>(i * 13 / 7 + 1);
+    const std::vector<uint8_t> full = Build(s);
+    const size_t pixelsAt = full.size() - s.pixels.size();
+    for (size_t keep : {s.pixels.size(), size_t{5000}, size_t{1} << 20, (size_t{1} << 20) + 1, s.pixels.size() - 1}) {
+        TBitmap bitmap;
+        TempFile file(std::vector<uint8_t>(full.begin(), full.begin() + pixelsAt + keep));
+        bitmap.LoadFromFile(file.path());
+        ASSERT_NE(bitmap.Description(), nullptr) << keep;
+        const auto* bits = static_cast<const uint8_t*>(bitmap.Description()->dsBm.bmBits);
+        ASSERT_NE(bits, nullptr) << keep;
+        EXPECT_TRUE(std::equal(s.pixels.begin(), s.pixels.begin() + keep, bits)) << keep;
+        EXPECT_EQ(std::count(bits + keep, bits + s.pixels.size(), 0), s.pixels.size() - keep) << keep;
     }
 }
 
