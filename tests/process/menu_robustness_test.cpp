@@ -112,13 +112,21 @@ protected:
         return ScreenPixel(TopEdge(entry)) == Background(at.x, at.y);
     }
 
-    // The mouse onto a button until its frame shows, then off it until the frame is gone.
-    bool Hover(int entry) const {
-        MoveCursorTo(Middle(entry));
-        if (!WaitUntil([&] { return Framed(entry); }))
-            return false;
-        MoveCursorTo(Away());
-        return WaitUntil([&] { return Plain(entry); });
+    // The mouse onto a button until its frame shows, then off it until the frame is gone. On a
+    // loaded machine Wine now and then loses a pointer move on its way through the X server, and the
+    // menu never hears of it: after 3 s without the change, the move is made again one pixel on, as
+    // a user would move the mouse again. Such repeats are counted in `repeatedMoves`.
+    bool Hover(int entry) {
+        return MoveUntil(Middle(entry), [&] { return Framed(entry); }) &&
+               MoveUntil(Away(), [&] { return Plain(entry); });
+    }
+    bool MoveUntil(POINT to, const std::function<bool()>& done) {
+        MoveCursorTo(to);
+        if (WaitUntil(done, 3000))
+            return true;
+        ++repeatedMoves;
+        MoveCursorTo(POINT{to.x + 1, to.y});
+        return WaitUntil(done);
     }
     void Click(int entry) const {
         MoveCursorTo(Middle(entry));
@@ -193,6 +201,7 @@ protected:
     UniqueFile process;
     HWND window = nullptr;
     POINT origin{};
+    int repeatedMoves = 0;
     const COLORREF highlight = [] {
         const COLORREF bgr = GetSysColor(COLOR_BTNHIGHLIGHT);
         return RGB(GetBValue(bgr), GetGValue(bgr), GetRValue(bgr));
@@ -201,6 +210,7 @@ protected:
 
 TEST_F(UsedMenu, HoveringHoldsNoMoreObjects) {
     ExpectNoGrowth("hover in and out", 40, 5000, [&](int i) { return Hover(1 + i % kHoverButtons); });
+    std::printf("pointer moves made again after 3 s without a change: %d\n", repeatedMoves);
 }
 
 TEST_F(UsedMenu, MessagesBeforeAndAfterLaunchingHoldNoMoreObjects) {
