@@ -2,14 +2,21 @@
 
 #include <string>
 
+#include "shell/lazyimports_win.h"
+
 namespace {
+
+// What VariantInit does (the type set to VT_EMPTY, the rest left), without loading its library.
+void EmptyVariant(VARIANT* v) {
+    v->vt = VT_EMPTY;
+}
 
 void ClearAnswer(BSTR* out) {
     *out = nullptr;
 }
 
 void ClearAnswer(VARIANT* out) {
-    VariantInit(out);
+    EmptyVariant(out);
 }
 
 // Text in the system code page as a new BSTR (S_FALSE and no string for empty text).
@@ -18,7 +25,7 @@ HRESULT Answer(const std::string& text, BSTR* out) {
     if (text.empty())
         return S_FALSE;
     const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    *out = SysAllocStringLen(nullptr, static_cast<UINT>(length));
+    *out = lazy::SysAllocStringLen(nullptr, static_cast<UINT>(length));
     if (!*out)
         return E_OUTOFMEMORY;
     MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), *out, length);
@@ -52,7 +59,7 @@ constexpr long kHiddenStates = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
 
 VARIANT ChildIdVariant(long id) {
     VARIANT v;
-    VariantInit(&v);
+    EmptyVariant(&v);
     v.vt = VT_I4;
     v.lVal = id;
     return v;
@@ -70,8 +77,8 @@ UniqueCom<TAccessibleObject> TAccessibleObject::Create(HWND window, TAccessibleE
 TAccessibleObject::TAccessibleObject(HWND window, TAccessibleElements* elements)
     : window_(window), elements_(elements) {
     IAccessible* standard = nullptr;
-    if (SUCCEEDED(
-            CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&standard))))
+    if (SUCCEEDED(lazy::CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,
+                                                  reinterpret_cast<void**>(&standard))))
         standard_.reset(standard);
 }
 
@@ -185,14 +192,14 @@ UniqueCom<IAccessible> TAccessibleObject::SystemObject(const Child& child) {
     }
     IAccessible* object = nullptr;
     if (child.kind == Child::Window &&
-        FAILED(AccessibleObjectFromWindow(child.childWindow, OBJID_CLIENT, IID_IAccessible,
-                                          reinterpret_cast<void**>(&object))))
+        FAILED(lazy::AccessibleObjectFromWindow(child.childWindow, OBJID_CLIENT, IID_IAccessible,
+                                                reinterpret_cast<void**>(&object))))
         object = nullptr;
     return UniqueCom<IAccessible>(object);
 }
 
 HRESULT TAccessibleObject::ChildResult(long id, VARIANT* result) {
-    VariantInit(result);
+    EmptyVariant(result);
     const Child c = Resolve(ChildIdVariant(id));
     if (c.kind == Child::Window) {
         UniqueCom<IAccessible> object = SystemObject(c);
@@ -354,7 +361,7 @@ STDMETHODIMP TAccessibleObject::get_accFocus(VARIANT* focus) {
     return Guarded([&]() -> HRESULT {
         if (!focus)
             return E_POINTER;
-        VariantInit(focus);
+        EmptyVariant(focus);
         if (!Connected())
             return CO_E_OBJNOTCONNECTED;
         // An element that the window keeps the focus for; else the system says whether the window has it.
@@ -369,7 +376,7 @@ STDMETHODIMP TAccessibleObject::get_accFocus(VARIANT* focus) {
 STDMETHODIMP TAccessibleObject::get_accSelection(VARIANT* selection) {
     if (!selection)
         return E_POINTER;
-    VariantInit(selection);
+    EmptyVariant(selection);
     return Connected() ? S_FALSE : CO_E_OBJNOTCONNECTED;
 }
 
@@ -414,7 +421,7 @@ STDMETHODIMP TAccessibleObject::accNavigate(long direction, VARIANT start, VARIA
     return Guarded([&]() -> HRESULT {
         if (!end)
             return E_POINTER;
-        VariantInit(end);
+        EmptyVariant(end);
         if (!Connected())
             return CO_E_OBJNOTCONNECTED;
         const Child c = Resolve(start);
@@ -439,7 +446,7 @@ STDMETHODIMP TAccessibleObject::accHitTest(long x, long y, VARIANT* child) {
     return Guarded([&]() -> HRESULT {
         if (!child)
             return E_POINTER;
-        VariantInit(child);
+        EmptyVariant(child);
         if (!Connected())
             return CO_E_OBJNOTCONNECTED;
         const POINT point{x, y};
