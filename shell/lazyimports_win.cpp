@@ -27,14 +27,14 @@ SystemLibrary& Shell32() {
 namespace lazy {
 
 HRESULT CreateStdAccessibleObject(HWND window, LONG objectId, REFIID iid, void** object) {
-    static SystemFunction<decltype(::CreateStdAccessibleObject), HRESULT> function(
-        Oleacc(), "CreateStdAccessibleObject", E_FAIL);
+    static SystemFunction<decltype(::CreateStdAccessibleObject), HRESULT> function(Oleacc(),
+                                                                                   "CreateStdAccessibleObject", E_FAIL);
     return function(window, objectId, iid, object);
 }
 
 LRESULT LresultFromObject(REFIID iid, WPARAM wParam, IUnknown* object) {
     static SystemFunction<decltype(::LresultFromObject), LRESULT> function(Oleacc(), "LresultFromObject",
-                                                                            static_cast<LRESULT>(E_FAIL));
+                                                                           static_cast<LRESULT>(E_FAIL));
     return function(iid, wParam, object);
 }
 
@@ -49,8 +49,12 @@ BSTR SysAllocStringLen(const OLECHAR* text, UINT length) {
     return function(text, length);
 }
 
-HINSTANCE ShellExecuteA(HWND window, const char* verb, const char* file, const char* parameters,
-                        const char* folder, int show) {
+HINSTANCE ShellExecuteA(HWND window,
+                        const char* verb,
+                        const char* file,
+                        const char* parameters,
+                        const char* folder,
+                        int show) {
     static SystemFunction<decltype(::ShellExecuteA), HINSTANCE> function(
         Shell32(), "ShellExecuteA", reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND)));
     return function(window, verb, file, parameters, folder, show);

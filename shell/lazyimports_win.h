@@ -19,7 +19,11 @@ HRESULT AccessibleObjectFromWindow(HWND window, DWORD objectId, REFIID iid, void
 // Null without the library, as when there is no memory.
 BSTR SysAllocStringLen(const OLECHAR* text, UINT length);
 // SE_ERR_DLLNOTFOUND without the library.
-HINSTANCE ShellExecuteA(HWND window, const char* verb, const char* file, const char* parameters,
-                        const char* folder, int show);
+HINSTANCE ShellExecuteA(HWND window,
+                        const char* verb,
+                        const char* file,
+                        const char* parameters,
+                        const char* folder,
+                        int show);
 
 }  // namespace lazy
