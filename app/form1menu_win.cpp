@@ -44,10 +44,8 @@ TLMDSpeedButton* TForm1::ButtonFor(int index) {
 }
 
 void TForm1::Configure(TLMDSpeedButton& button, const TProgInfo& entry, int index) {
-    button.SetTop(entry.Y);
-    button.SetLeft(entry.X);
-    button.SetWidth(entry.Width);
-    button.SetHeight(entry.Height);
+    // One move, not four: each repaints the button's old and new places on the panel.
+    button.SetBounds(entry.X, entry.Y, entry.Width, entry.Height);
     button.SetCaption(entry.ButtonText);
     button.SetFont(entry.Font);
     button.SetEnterColor(entry.HighlightColor);
