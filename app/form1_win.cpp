@@ -30,8 +30,7 @@ void TForm1::CreateDesign() {
     Font().SetColor(clWindowText);
     Font().SetCharset(DEFAULT_CHARSET);
     Font().SetStyle(0);
-    SetClientWidth(320);
-    SetClientHeight(240);
+    SetClientSize(320, 240);
 
     // The children are loaded together: none of them draws or reacts to the others' values until
     // all of them are complete.

@@ -7,11 +7,11 @@ void TForm1::BuildMenu() {
     // The background: the list's first item, which the panel paints. The client area takes the
     // bitmap's size before the list holds it, so that the panel builds its background buffer once,
     // at the final size (added first, the buffer was built at the design size and twice more as
-    // the width and then the height grew).
+    // the width and then the height grew). Width and height change in one resize, so that the
+    // window and the panel aligned in it are resized once.
     auto* item = new TLMDBitmapListItem(ImgList);
     item->Bitmap().LoadFromFile(MenuInfo->BackgroundPath());
-    SetClientWidth(item->Bitmap().Width());
-    SetClientHeight(item->Bitmap().Height());
+    SetClientSize(item->Bitmap().Width(), item->Bitmap().Height());
     ImgList->Add(item);
     Application->SetTitle(MenuInfo->AppTaskName());
     SetCaption(MenuInfo->AppName());
@@ -44,10 +44,8 @@ TLMDSpeedButton* TForm1::ButtonFor(int index) {
 }
 
 void TForm1::Configure(TLMDSpeedButton& button, const TProgInfo& entry, int index) {
-    button.SetTop(entry.Y);
-    button.SetLeft(entry.X);
-    button.SetWidth(entry.Width);
-    button.SetHeight(entry.Height);
+    // One move, not four: each repaints the button's old and new places on the panel.
+    button.SetBounds(entry.X, entry.Y, entry.Width, entry.Height);
     button.SetCaption(entry.ButtonText);
     button.SetFont(entry.Font);
     button.SetEnterColor(entry.HighlightColor);

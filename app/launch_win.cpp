@@ -9,6 +9,7 @@
 #include "menu/proginfo.h"
 #include "settings/filenames.h"
 #include "shell/application_win.h"
+#include "shell/lazyimports_win.h"
 #include "shell/msgdlg_win.h"
 
 namespace {
@@ -47,7 +48,7 @@ void RunProgram(const std::string& path, const std::string& commandLine, const s
     const std::string folder = LaunchFolder(file, workingPath);
     SetLastError(0);
     const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", file.c_str(), commandLine.c_str(), folder.c_str(), SW_SHOWNORMAL));
+        lazy::ShellExecuteA(nullptr, "open", file.c_str(), commandLine.c_str(), folder.c_str(), SW_SHOWNORMAL));
     if (result > 32)
         return;
     // The user turned down a prompt of the shell's own (elevation, a program chooser): they have seen

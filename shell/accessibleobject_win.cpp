@@ -2,7 +2,14 @@
 
 #include <string>
 
+#include "shell/lazyimports_win.h"
+
 namespace {
+
+// What VariantInit does (the type set to VT_EMPTY, the rest left), without loading its library.
+void EmptyVariant(VARIANT* v) {
+    v->vt = VT_EMPTY;
+}
 
 // What an answer is before it is given: no object or string, zero, an empty VARIANT.
 template <typename T>
@@ -15,7 +22,7 @@ void ClearAnswer(long* out) {
 }
 
 void ClearAnswer(VARIANT* out) {
-    VariantInit(out);
+    EmptyVariant(out);
 }
 
 // How every answer starts: E_POINTER when a place for it is missing, else each place cleared, then
@@ -34,7 +41,7 @@ HRESULT Answer(const std::string& text, BSTR* out) {
     if (text.empty())
         return S_FALSE;
     const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    *out = SysAllocStringLen(nullptr, static_cast<UINT>(length));
+    *out = lazy::SysAllocStringLen(nullptr, static_cast<UINT>(length));
     if (!*out)
         return E_OUTOFMEMORY;
     MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), *out, length);
@@ -68,7 +75,7 @@ constexpr long kHiddenStates = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
 
 VARIANT ChildIdVariant(long id) {
     VARIANT v;
-    VariantInit(&v);
+    EmptyVariant(&v);
     v.vt = VT_I4;
     v.lVal = id;
     return v;
@@ -86,8 +93,8 @@ UniqueCom<TAccessibleObject> TAccessibleObject::Create(HWND window, TAccessibleE
 TAccessibleObject::TAccessibleObject(HWND window, TAccessibleElements* elements)
     : window_(window), elements_(elements) {
     IAccessible* standard = nullptr;
-    if (SUCCEEDED(
-            CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&standard))))
+    if (SUCCEEDED(lazy::CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,
+                                                  reinterpret_cast<void**>(&standard))))
         standard_.reset(standard);
 }
 
@@ -201,14 +208,14 @@ UniqueCom<IAccessible> TAccessibleObject::SystemObject(const Child& child) {
     }
     IAccessible* object = nullptr;
     if (child.kind == Child::Window &&
-        FAILED(AccessibleObjectFromWindow(child.childWindow, OBJID_CLIENT, IID_IAccessible,
-                                          reinterpret_cast<void**>(&object))))
+        FAILED(lazy::AccessibleObjectFromWindow(child.childWindow, OBJID_CLIENT, IID_IAccessible,
+                                                reinterpret_cast<void**>(&object))))
         object = nullptr;
     return UniqueCom<IAccessible>(object);
 }
 
 HRESULT TAccessibleObject::ChildResult(long id, VARIANT* result) {
-    VariantInit(result);
+    EmptyVariant(result);
     const Child c = Resolve(ChildIdVariant(id));
     if (c.kind == Child::Window) {
         UniqueCom<IAccessible> object = SystemObject(c);

@@ -83,17 +83,23 @@ void TForm::UpdateIcon() {
 }
 
 void TForm::SetClientWidth(int width) {
-    HWND window = Handle();
-    RECT client;
-    GetClientRect(window, &client);
-    SetBounds(Left(), Top(), Width() + width - client.right, Height());
+    ResizeClient(&width, nullptr);
 }
 
 void TForm::SetClientHeight(int height) {
+    ResizeClient(nullptr, &height);
+}
+
+void TForm::SetClientSize(int width, int height) {
+    ResizeClient(&width, &height);
+}
+
+void TForm::ResizeClient(const int* width, const int* height) {
     HWND window = Handle();
     RECT client;
     GetClientRect(window, &client);
-    SetBounds(Left(), Top(), Width(), Height() + height - client.bottom);
+    SetBounds(Left(), Top(), width ? Width() + *width - client.right : Width(),
+              height ? Height() + *height - client.bottom : Height());
 }
 
 void TForm::SetWindowState(TWindowState state) {

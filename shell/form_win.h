@@ -39,6 +39,8 @@ public:
     // Resize the window so that its client area gets exactly this size (creating the window first).
     void SetClientWidth(int width);
     void SetClientHeight(int height);
+    // Both in one resize: the window and what is aligned in it change size once.
+    void SetClientSize(int width, int height);
 
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
@@ -71,6 +73,8 @@ protected:
     void CMVisibleChanged(TMessage& message) override;
 
 private:
+    // Gives the client area the width and the height that are not null.
+    void ResizeClient(const int* width, const int* height);
     void UpdateIcon();
     void ShowWindowNow();
 

@@ -3,6 +3,7 @@
 // the window goes.
 #include "settings/captionshown.h"
 #include "shell/accessibleobject_win.h"
+#include "shell/lazyimports_win.h"
 #include "shell/wincontrol_win.h"
 
 void TWinControl::SetAccessibleElements(TAccessibleElements* elements) {
@@ -26,7 +27,7 @@ bool TWinControl::HandleAccessibleMessage(TMessage& message) {
         if (!accessible_)
             accessible_ = TAccessibleObject::Create(handle_.get(), accessibleElements_);
         message.Result =
-            LresultFromObject(IID_IAccessible, message.WParam, static_cast<IAccessible*>(accessible_.get()));
+            lazy::LresultFromObject(IID_IAccessible, message.WParam, static_cast<IAccessible*>(accessible_.get()));
         return true;
     }
     if (message.Msg == AccessibleActionMessage()) {

@@ -90,6 +90,23 @@ TEST_P(FormClientSize, IsExactlyWhatWasAskedFor) {
     EXPECT_EQ(form.Height(), outer.bottom - outer.top);
 }
 
+// Both sides in one resize give the window that one side after the other gives.
+TEST_P(FormClientSize, IsTheSameInOneResizeAsInTwo) {
+    TApplication application;
+    MenuLikeForm apart(&application), together(&application);
+    apart.SetClientWidth(GetParam().width);
+    apart.SetClientHeight(GetParam().height);
+    together.SetClientSize(GetParam().width, GetParam().height);
+    RECT a, b;
+    GetWindowRect(apart.Handle(), &a);
+    GetWindowRect(together.Handle(), &b);
+    EXPECT_TRUE(EqualRect(&a, &b));
+    EXPECT_EQ(together.ClientWidth(), GetParam().width);
+    EXPECT_EQ(together.ClientHeight(), GetParam().height);
+    EXPECT_EQ(together.Width(), b.right - b.left);
+    EXPECT_EQ(together.Height(), b.bottom - b.top);
+}
+
 INSTANTIATE_TEST_SUITE_P(Sizes,
                          FormClientSize,
                          testing::Values(ClientSize{320, 240},
