@@ -9,6 +9,7 @@
 #include "base/handles_win.h"
 #include "harness.h"
 #include "shell/bitmap_win.h"
+#include "tests/common/tempfile.h"
 
 namespace {
 
@@ -52,19 +53,9 @@ std::vector<uint8_t> MakeBitmapFile() {
 }  // namespace
 
 int main() {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    const std::string path = std::string(folder) + "bitmap_bench.bmp";
     const std::vector<uint8_t> bytes = MakeBitmapFile();
-    {
-        UniqueFile file(
-            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        DWORD written = 0;
-        if (!file || !WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
-            std::printf("cannot write %s\n", path.c_str());
-            return 1;
-        }
-    }
+    const TTempFile bitmap(bytes, ".bmp");
+    const std::string& path = bitmap.path();
     std::printf("loading a %d x %d 24-bit bitmap (%zu bytes)\n", kWidth, kHeight, bytes.size());
 
     std::vector<uint8_t> buffer(bytes.size());

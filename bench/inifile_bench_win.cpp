@@ -15,6 +15,7 @@
 #include "harness.h"
 #include "menu/menuinfo.h"
 #include "settings/profile.h"
+#include "tests/common/tempfile.h"
 #include "tools/menujson.h"
 
 namespace {
@@ -98,17 +99,12 @@ void Measure(const std::string& fileName, int entries, int platformRounds, int p
 }  // namespace
 
 int main() {
-    char temp[MAX_PATH + 1] = {};
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "menu-ini-bench-" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(folder.c_str(), nullptr);
+    const TTempFolder temp;
+    const std::string& folder = temp.Path();
 
     Measure(WriteDefinition(folder, 20), 20, 20, 20);
     Measure(WriteDefinition(folder, 100), 100, 10, 5);
     // The own parser reads the whole file for every key: one load of the large file takes long.
     Measure(WriteDefinition(folder, 1000), 1000, 3, 1);
-
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
     return 0;
 }

@@ -11,14 +11,13 @@
 #include "harness.h"
 #include "menu/proginfo.h"
 #include "shell/application_win.h"
+#include "tests/common/tempfile.h"
 
 int main() {
     TApplication application;
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "menu-launch-bench\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string target = folder + "recorder.exe";
+    const TTempFolder temp;
+    const std::string& folder = temp.Path();
+    const std::string target = temp / "recorder.exe";
     if (!CopyFileA(RECORDER_EXE_PATH, target.c_str(), FALSE)) {
         std::printf("cannot copy the recorder\n");
         return 1;
@@ -37,8 +36,5 @@ int main() {
     bench::Report("bare ShellExecuteA", bare, bare, "bare ShellExecuteA");
     bench::Report("LaunchEntry without messages", handler, bare, "bare ShellExecuteA");
     Sleep(1000);  // let the last targets finish writing before their folder goes
-    DeleteFileA((folder + "launches.txt").c_str());
-    DeleteFileA(target.c_str());
-    RemoveDirectoryA(folder.c_str());
     return 0;
 }

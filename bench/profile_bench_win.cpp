@@ -10,6 +10,7 @@
 
 #include "harness.h"
 #include "settings/profile.h"
+#include "tests/common/tempfile.h"
 
 namespace {
 
@@ -17,15 +18,10 @@ struct Query {
     std::string section, key;
 };
 
+// The benchmark's files, removed when it ends.
 std::string WriteTemp(const std::string& name, const std::string& bytes) {
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    const std::string path = std::string(folder) + name;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return path;
+    static const TTempFolder folder;
+    return folder.Write(name, bytes);
 }
 
 // A menu definition with `entries` [Prog_n] sections of 12 keys each, and the reads the menu makes.
