@@ -43,11 +43,7 @@ TLMDBitmapListItem* AddPicture(TLMDBitmapList* list, uint8_t seed) {
 }
 
 int Differing(const TPixelGrid& a, const TPixelGrid& b) {
-    int n = 0;
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            n += a.At(x, y) != b.At(x, y);
-    return n;
+    return a.Mismatches([&](int x, int y) { return b.At(x, y); });
 }
 
 class ButtonLook : public testing::Test {
