@@ -148,9 +148,14 @@ bool TLMDBaseGraphicButton::CursorInside() const {
     return ContainsWithBottomEdge(ClientBox(), p.x, p.y);
 }
 
+// The button also forgets that the mouse was over it, here and after a click the cursor left: the
+// mouse can come back before the application sees it gone (its moves away and back arrive as one),
+// and only a move onto a button that knows the mouse is not over it shows the hover look again.
 void TLMDBaseGraphicButton::VerifyMouseOver() {
-    if (Enabled() && !CursorInside())
+    if (Enabled() && !CursorInside()) {
         StateChange(bsUp);
+        SetMouseOver(false);
+    }
 }
 
 void TLMDBaseGraphicButton::MouseEnter() {
@@ -229,6 +234,7 @@ void TLMDBaseGraphicButton::PostClick(TLMDButtonState newState) {
         return;
     if (!CursorInside()) {
         StateChange(bsUp);
+        SetMouseOver(false);
         return;
     }
     StateChange(newState == bsUp ? bsMouseOver : newState);

@@ -128,11 +128,15 @@ protected:
         MoveCursorTo(POINT{to.x + 1, to.y});
         return WaitUntil(done);
     }
-    void Click(int entry) const {
-        MoveCursorTo(Middle(entry));
+    // A click once the button shows the mouse is over it, so that a lost move is made again rather
+    // than the click landing beside the button.
+    bool Click(int entry) {
+        if (!MoveUntil(Middle(entry), [&] { return Framed(entry); }))
+            return false;
         PressLeftButton();
         ReleaseLeftButton();
         MoveCursorTo(Away());
+        return true;
     }
     // Waits for the message dialog and answers it with the Enter key; false when it did not come or go.
     bool AnswerDialog() const {
@@ -214,17 +218,12 @@ TEST_F(UsedMenu, HoveringHoldsNoMoreObjects) {
 }
 
 TEST_F(UsedMenu, MessagesBeforeAndAfterLaunchingHoldNoMoreObjects) {
-    ExpectNoGrowth("pre-run and after-run messages", 5, 200, [&](int i) {
-        Click(kDialogEntry);
-        return AnswerDialog() && Launched(i + 1) && AnswerDialog();
-    });
+    ExpectNoGrowth("pre-run and after-run messages", 5, 200,
+                   [&](int i) { return Click(kDialogEntry) && AnswerDialog() && Launched(i + 1) && AnswerDialog(); });
 }
 
 TEST_F(UsedMenu, LaunchingHoldsNoMoreObjects) {
-    ExpectNoGrowth("launches", 5, 100, [&](int i) {
-        Click(kLaunchEntry);
-        return Launched(i + 1);
-    });
+    ExpectNoGrowth("launches", 5, 100, [&](int i) { return Click(kLaunchEntry) && Launched(i + 1); });
 }
 
 // Minimised and restored as the taskbar button does it (this display has no taskbar): the system
