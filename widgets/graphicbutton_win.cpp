@@ -148,14 +148,9 @@ bool TLMDBaseGraphicButton::CursorInside() const {
     return ContainsWithBottomEdge(ClientBox(), p.x, p.y);
 }
 
-// The button also forgets that the mouse was over it, here and after a click the cursor left: the
-// mouse can come back before the application sees it gone (its moves away and back arrive as one),
-// and only a move onto a button that knows the mouse is not over it shows the hover look again.
 void TLMDBaseGraphicButton::VerifyMouseOver() {
-    if (Enabled() && !CursorInside()) {
+    if (Enabled() && !CursorInside())
         StateChange(bsUp);
-        SetMouseOver(false);
-    }
 }
 
 void TLMDBaseGraphicButton::MouseEnter() {
@@ -232,6 +227,9 @@ void TLMDBaseGraphicButton::PostClick(TLMDButtonState newState) {
     // The click handler may have disabled the button; its state then already says so.
     if (Disabled())
         return;
+    // The cursor left while the click ran: the button also forgets that the mouse was over it. The
+    // mouse can come back before the application sees it gone (its moves away and back arrive as
+    // one), and only a move onto a button that knows the mouse is not over it shows the hover look.
     if (!CursorInside()) {
         StateChange(bsUp);
         SetMouseOver(false);
