@@ -154,7 +154,7 @@ protected:
         return WaitUntil([&] { return !IsWindowVisible(dialog); });
     }
     // Waits until the recorder has been started `launches` times in all.
-    bool Launched(int launches) const {
+    bool Launched(int launches, DWORD timeoutMs = 30000) const {
         return WaitUntil(
             [&] {
                 std::ifstream in(disc.PathOf("bin\\launches.txt"), std::ios::binary);
@@ -166,7 +166,7 @@ protected:
                     ++count;
                 return count >= launches;
             },
-            30000);
+            timeoutMs);
     }
     HWND ApplicationWindow() const {
         for (const WindowInfo& w : menu->Windows())
@@ -231,8 +231,20 @@ TEST_F(UsedMenu, MessagesBeforeAndAfterLaunchingHoldNoMoreObjects) {
 }
 
 TEST_F(UsedMenu, LaunchingHoldsNoMoreObjects) {
-    ExpectNoGrowth("launches", 5, 100, [&](int i) { return Click(kLaunchEntry) && Launched(i + 1); });
-    std::printf("clicks that needed the mouse off the button and back: %d\n", reenteredButtons);
+    // Under load Wine has been seen to lose a fresh menu's first click: a click that starts nothing
+    // within 10 s is made again, counted, and allowed twice.
+    int clicks = 0, repeatedClicks = 0;
+    ExpectNoGrowth("launches", 5, 100, [&](int) {
+        if (!Click(kLaunchEntry))
+            return false;
+        if (Launched(++clicks, 10000))
+            return true;
+        ++repeatedClicks;
+        return Click(kLaunchEntry) && Launched(++clicks);
+    });
+    std::printf("clicks that needed the mouse off the button and back: %d; clicks made again: %d\n", reenteredButtons,
+                repeatedClicks);
+    EXPECT_LE(repeatedClicks, 2);
 }
 
 // Minimised and restored as the taskbar button does it (this display has no taskbar): the system
