@@ -88,6 +88,20 @@ inline BmpFields Rgb24(int32_t width, int32_t height) {
     return s;
 }
 
+// A 24-bit image whose bytes run through every value in steps of 7/3, from `seed`: a background
+// where every pixel differs from its neighbours.
+inline std::vector<uint8_t> Ramp24(int32_t width, int32_t height, uint8_t seed = 0) {
+    BmpFields s;
+    s.width = width;
+    s.height = height;
+    s.bitCount = 24;
+    const size_t row = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+    s.pixels.resize(row * static_cast<size_t>(height));
+    for (size_t i = 0; i < s.pixels.size(); ++i)
+        s.pixels[i] = static_cast<uint8_t>(i * 7 / 3 + seed);
+    return Build(s);
+}
+
 // A colour table of n entries with 4-byte (or 3-byte) entries; entry i is (i, 255 - i, i / 2).
 inline std::vector<uint8_t> Palette(uint32_t n, int entryBytes = 4) {
     std::vector<uint8_t> table;

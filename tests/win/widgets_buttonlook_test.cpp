@@ -20,15 +20,7 @@ namespace {
 constexpr int kWidth = 300, kHeight = 80;
 
 std::vector<uint8_t> BackgroundFile(uint8_t seed) {
-    testbmp::BmpFields fields;
-    fields.width = kWidth;
-    fields.height = kHeight;
-    fields.bitCount = 24;
-    const size_t row = (kWidth * 3 + 3) & ~size_t{3};
-    fields.pixels.resize(row * kHeight);
-    for (size_t i = 0; i < fields.pixels.size(); ++i)
-        fields.pixels[i] = static_cast<uint8_t>(i * 7 / 3 + seed);
-    return testbmp::Build(fields);
+    return testbmp::Ramp24(kWidth, kHeight, seed);
 }
 
 TLMDBitmapListItem* AddPicture(TLMDBitmapList* list, uint8_t seed) {
