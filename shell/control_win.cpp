@@ -58,6 +58,14 @@ TControl::~TControl() {
         parent_->RemoveControl(this);
 }
 
+void InvalidateIfShown(HWND window, const RECT* area, bool erase) {
+    // A window that cannot be seen is painted in full when it is shown, so marking parts of it
+    // would be wasted: each mark is a round trip to the window system. A menu sets up all its
+    // buttons before its window shows.
+    if (IsWindowVisible(window))
+        InvalidateRect(window, area, erase ? TRUE : FALSE);
+}
+
 void TControl::SetBounds(int left, int top, int width, int height) {
     if (left == left_ && top == top_ && width == width_ && height == height_)
         return;
@@ -69,7 +77,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     height_ = height;
     if (visibleOnParent) {
         // A windowless control: the old and the new area of the parent both need repainting.
-        InvalidateRect(parent_->HandleIfAllocated(), &old, TRUE);
+        InvalidateIfShown(parent_->HandleIfAllocated(), &old, true);
         Invalidate();
     }
     BoundsChanged();
@@ -167,7 +175,7 @@ void TControl::Invalidate() {
     if (!parent_ || !parent_->HandleAllocated())
         return;
     const RECT area = BoundsRect();
-    InvalidateRect(parent_->HandleIfAllocated(), &area, (ControlStyle & csOpaque) ? FALSE : TRUE);
+    InvalidateIfShown(parent_->HandleIfAllocated(), &area, !(ControlStyle & csOpaque));
 }
 
 void TControl::Repaint() {

@@ -163,6 +163,10 @@ private:
     TFont font_;
 };
 
+// Marks an area of a window (all of it for a null area) for repainting, unless the window cannot be
+// seen: it is then painted in full when it is shown.
+void InvalidateIfShown(HWND window, const RECT* area, bool erase);
+
 // The control that has the mouse captured: a windowless control holding its parent's capture, or the
 // windowed control whose window has it; nullptr when no control of ours has it.
 TControl* GetCaptureControl();

@@ -184,7 +184,7 @@ POINT TWinControl::ClientOrigin() const {
 
 void TWinControl::Invalidate() {
     if (handle_)
-        InvalidateRect(handle_.get(), nullptr, (ControlStyle & csOpaque) ? FALSE : TRUE);
+        InvalidateIfShown(handle_.get(), nullptr, !(ControlStyle & csOpaque));
 }
 
 void TWinControl::Repaint() {
