@@ -188,6 +188,15 @@ void TLMDBaseGraphicButton::MouseMove(TShiftState shift, int x, int y) {
         return;
     // While the button is held, both far edges count as on it.
     const bool inside = ContainsWithFarEdges(ClientBox(), x, y);
+    if (mouseTracking_ && !(shift & ssLeft)) {
+        // The left button is up, yet its release never reached the button, which would stay held
+        // and keep the mouse captured. The press ends without a click, as a release off it does.
+        mouseTracking_ = false;
+        SetMouseCapture(false);
+        StateChange(StateAfterPress(inside));
+        SetMouseOver(inside);
+        return;
+    }
     StateChange(mouseTracking_ ? (inside ? bsDown : bsUp) : buttonState_);
     if (inside && !mouseOver_) {
         if (buttonState_ == bsUp && hoverEnabled_)
@@ -205,14 +214,18 @@ void TLMDBaseGraphicButton::MouseUp(TMouseButton button, TShiftState shift, int 
         return;
     mouseTracking_ = false;
     const bool inside = ContainsWithBottomEdge(ClientBox(), x, y);
-    TLMDButtonState newState = Disabled() ? buttonState_ : bsUp;
-    if (inside && hoverEnabled_ && !Disabled())
-        newState = bsMouseOver;
+    const TLMDButtonState newState = StateAfterPress(inside);
     if (!inside) {
         StateChange(newState);
         return;
     }
     ClickAndSettle(newState);
+}
+
+TLMDButtonState TLMDBaseGraphicButton::StateAfterPress(bool cursorInside) const {
+    if (Disabled())
+        return buttonState_;
+    return cursorInside && hoverEnabled_ ? bsMouseOver : bsUp;
 }
 
 void TLMDBaseGraphicButton::ClickAndSettle(TLMDButtonState after) {

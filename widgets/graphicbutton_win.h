@@ -116,6 +116,8 @@ private:
     // Calls Click, reporting an exception raised by the click handler instead of passing it on, so
     // that the button's own bookkeeping after the click still runs.
     void ClickReported();
+    // The look when a press ends: the hover look with the cursor on the button, else the normal one.
+    TLMDButtonState StateAfterPress(bool cursorInside) const;
     // The click of a press that ends on the button, and the look after it: before the click for the
     // standard glyph style, after it (PostClick) for the explorer style, which stays pressed meanwhile.
     void ClickAndSettle(TLMDButtonState after);
