@@ -144,19 +144,27 @@ TProfileIndex::TProfileIndex(std::string text) : text_(std::move(text)) {
     close(body.size());
 }
 
+const std::string_view* TProfileIndex::SectionLines(std::string_view wanted) const {
+    if (wanted.empty())
+        return &preamble_;
+    // A definition is read a section at a time: the search is made again only for another name.
+    if (wanted != lastWanted_) {
+        // Only the first section of the wanted name is searched.
+        const auto found = std::find_if(sections_.begin(), sections_.end(),
+                                        [&](const Section& s) { return SameProfileName(s.name, wanted); });
+        lastWanted_.assign(wanted);
+        lastLines_ = found == sections_.end() ? nullptr : &found->lines;
+    }
+    return lastLines_;
+}
+
 std::optional<std::string> TProfileIndex::Lookup(std::string_view section, std::string_view key) const {
     const std::string_view wantedSection = TrimEnd(TrimStart(UpToZero(section)));
     const std::string_view wantedKey = TrimEnd(TrimStart(UpToZero(key)));
-    std::string_view lines = preamble_;
-    if (!wantedSection.empty()) {
-        // Only the first section of the wanted name is searched.
-        const auto found = std::find_if(sections_.begin(), sections_.end(),
-                                        [&](const Section& s) { return SameProfileName(s.name, wantedSection); });
-        if (found == sections_.end())
-            return std::nullopt;
-        lines = found->lines;
-    }
-    for (std::string_view rest = lines; !rest.empty();) {
+    const std::string_view* lines = SectionLines(wantedSection);
+    if (!lines)
+        return std::nullopt;
+    for (std::string_view rest = *lines; !rest.empty();) {
         const std::string_view line = TrimEnd(TrimStart(NextLine(rest)));
         if (line.empty())
             continue;

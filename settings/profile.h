@@ -23,7 +23,7 @@ std::optional<std::string> ProfileLookup(std::string_view text, std::string_view
 std::string ProfileText(std::string_view bytes);
 
 // The sections of an INI text (as ProfileText gives it), found once for many lookups by the same
-// rules as ProfileLookup.
+// rules as ProfileLookup. Lookups remember the last section found, so one index serves one thread.
 class TProfileIndex {
 public:
     explicit TProfileIndex(std::string text);
@@ -38,9 +38,15 @@ private:
         std::string_view name;   // as in its header, blanks around it removed
         std::string_view lines;  // up to the next header
     };
+    // The lines of the first section of the name; null when there is none.
+    const std::string_view* SectionLines(std::string_view wanted) const;
+
     std::string text_;
     std::string_view preamble_;  // the lines before the first header
     std::vector<Section> sections_;
+    // The last section asked for, by its name as asked, byte for byte.
+    mutable std::string lastWanted_;
+    mutable const std::string_view* lastLines_ = nullptr;
 };
 
 // Whether a name stored in the file (up to its first zero byte) is the wanted section or key name:
