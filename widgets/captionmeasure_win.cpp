@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "base/dcguards_win.h"
+#include "base/handles_win.h"
 #include "widgets/captionpasses_win.h"
 
 namespace {
@@ -28,6 +29,14 @@ RotatedBox Rotate(SIZE plain, int angle) {
     auto whole = [](double extent) { return static_cast<int>(std::ceil(extent - 1e-6)); };
     return RotatedBox{whole(*maxX - *minX), whole(*maxY - *minY), static_cast<int>(std::lround(-*minX)),
                       static_cast<int>(std::lround(-*minY))};
+}
+
+// The context captions are measured in: a memory context compatible with the screen, made once.
+// It measures as the screen's own context does (the same device, fonts and resolution) without
+// borrowing that context for each caption, a round trip to the window system every time.
+HDC MeasuringContext() {
+    static const UniqueMemoryDC context(CreateCompatibleDC(nullptr));
+    return context.get();
 }
 
 uint16_t Clamp16(int value) {
@@ -71,9 +80,14 @@ void LMDDrawTextCalc(const std::string& caption,
             return;
         }
     }
-    WindowDC screen(nullptr);
-    TCanvas canvas;  // destroyed before the screen's context is released
-    canvas.SetHandle(screen.get());
+    WindowDC screen;  // the screen's own context, only when no memory context could be made
+    HDC measuring = MeasuringContext();
+    if (!measuring) {
+        screen = WindowDC(nullptr);
+        measuring = screen.get();
+    }
+    TCanvas canvas;  // destroyed before the screen's context is released, leaving the context as it was
+    canvas.SetHandle(measuring);
     canvas.Font().Assign(font);
     HDC dc = canvas.Handle();
     const int extra = effect ? effect->ExtraSize() : 0;
