@@ -155,7 +155,9 @@ protected:
         if (answered())
             return true;
         ++repeatedClicks;
-        return (Click(entry) && answered()) || Failed("a click made again had no effect");
+        if (!Click(entry))
+            return false;  // Click has said why
+        return answered() || Failed("a click made again had no effect");
     }
     void ReportClicks() const {
         std::printf("clicks that needed the mouse off the button and back: %d; clicks made again: %d\n",
